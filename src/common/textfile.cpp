@@ -59,7 +59,8 @@ TextReadResult readTextLines(const QString& path)
         return {{}, Translate("Не удаётся открыть файл \"%1\":\n%2").arg(path, file.errorString())};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, Translate("Не удаётся прочитать файл \"%1\":\n%2").arg(path, file.errorString())};
+        return {{},
+                Translate("Не удаётся прочитать файл \"%1\":\n%2").arg(path, file.errorString())};
     return {splitTextLines(bytes), QString()};
 }
 

@@ -38,8 +38,8 @@ void TestCommon::upperCase1251_data()
     QTest::newRow("latin and cyrillic, ё kept") << u"ёлка Qw"_s << u"ёЛКА QW"_s;
     QTest::newRow("file name") << u"main.mnu"_s << u"MAIN.MNU"_s;
     QTest::newRow("other letters kept") << u"äöüß ѓ"_s << u"äöüß ѓ"_s;
-    QTest::newRow("whole cyrillic range") << u"абвгдежзийклмнопрстуфхцчшщъыьэюя"_s
-                                          << u"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s;
+    QTest::newRow("whole cyrillic range")
+        << u"абвгдежзийклмнопрстуфхцчшщъыьэюя"_s << u"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s;
 }
 
 void TestCommon::upperCase1251()
@@ -96,17 +96,18 @@ void TestCommon::splitTextLines_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("empty file") << QByteArray() << QStringList();
-    QTest::newRow("CR LF, final end adds nothing") << "a\r\nb\r\n"_ba << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("CR LF, final end adds nothing")
+        << "a\r\nb\r\n"_ba << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("last line without end") << "a\r\nb"_ba << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("lone LF") << "a\nb\n"_ba << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("two CRs make an empty line") << "a\r\rb"_ba
-                                                << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("two CRs make an empty line")
+        << "a\r\rb"_ba << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("LF CR is two ends") << "a\n\rb"_ba << QStringList{u"a"_s, QString(), u"b"_s};
-    QTest::newRow("empty line in the middle") << "a\r\n\r\nb\r\n"_ba
-                                              << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("empty line in the middle")
+        << "a\r\n\r\nb\r\n"_ba << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("only a line end") << "\r\n"_ba << QStringList{QString()};
-    QTest::newRow("byte 0 ends the text") << QByteArray("a\r\nb\0c\r\nd", 10)
-                                          << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("byte 0 ends the text")
+        << QByteArray("a\r\nb\0c\r\nd", 10) << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("cyrillic") << "\xc8\xe3\xf0\xfb|x"_ba << QStringList{u"Игры|x"_s};
 }
 

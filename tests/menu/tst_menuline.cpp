@@ -36,12 +36,12 @@ void TestMenuLine::split_data()
     QTest::newRow("call with arguments")
         << u"x|y|CALL|AB000000|#1AC|Sstring|Wwidestring"_s << u"x"_s << u"y"_s << u"CALL"_s
         << u"AB000000|#1AC|Sstring|Wwidestring"_s;
-    QTest::newRow("run becomes one") << u"n|i|CALL|A||B"_s << u"n"_s << u"i"_s << u"CALL"_s
-                                     << u"A|B"_s;
+    QTest::newRow("run becomes one")
+        << u"n|i|CALL|A||B"_s << u"n"_s << u"i"_s << u"CALL"_s << u"A|B"_s;
     QTest::newRow("trailing separator dropped")
         << u"n|i|CALL|A|"_s << u"n"_s << u"i"_s << u"CALL"_s << u"A"_s;
-    QTest::newRow("only separators") << u"n|i|CALL||"_s << u"n"_s << u"i"_s << u"CALL"_s
-                                     << QString();
+    QTest::newRow("only separators")
+        << u"n|i|CALL||"_s << u"n"_s << u"i"_s << u"CALL"_s << QString();
     QTest::newRow("leading separator kept once")
         << u"n|i|CALL||A"_s << u"n"_s << u"i"_s << u"CALL"_s << u"|A"_s;
     QTest::newRow("lib with run and trailing")
@@ -73,8 +73,8 @@ void TestMenuLine::join_data()
     QTest::newRow("four fields") << u"SUBMENU"_s << u"games.mnu"_s << u"n|i|SUBMENU|games.mnu"_s;
     QTest::newRow("rootmenu drops its parameter") << u"ROOTMENU"_s << u"z"_s << u"n|i|ROOTMENU"_s;
     QTest::newRow("rootmenu only in capitals") << u"RootMenu"_s << u"z"_s << u"n|i|RootMenu|z"_s;
-    QTest::newRow("empty parameter keeps its separator") << u"FILES"_s << QString()
-                                                         << u"n|i|FILES|"_s;
+    QTest::newRow("empty parameter keeps its separator")
+        << u"FILES"_s << QString() << u"n|i|FILES|"_s;
 }
 
 void TestMenuLine::join()

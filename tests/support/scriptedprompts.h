@@ -14,8 +14,19 @@
 class ScriptedPrompts : public Prompts
 {
 public:
-    enum class Kind { Question, Warning, Information, Message, Error, OpenFile, SaveFile, Folder,
-                      Colour, Dialog };
+    enum class Kind
+    {
+        Question,
+        Warning,
+        Information,
+        Message,
+        Error,
+        OpenFile,
+        SaveFile,
+        Folder,
+        Colour,
+        Dialog
+    };
     struct Shown
     {
         Kind kind;

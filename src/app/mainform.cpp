@@ -1,0 +1,271 @@
+#include "mainform.h"
+
+#include "aboutpage.h"
+#include "actionlist.h"
+#include "cfg/cfgeditorpage.h"
+#include "common/appstate.h"
+#include "common/linelist.h"
+#include "common/paths.h"
+#include "common/textfile.h"
+#include "common/translate.h"
+#include "links/roundedpanel.h"
+#include "menu/buffergroup.h"
+#include "menu/fieldpanel.h"
+#include "menu/menueditorpage.h"
+#include "menu/menufiles.h"
+#include "optionspanel.h"
+#include "platform/prompts.h"
+#include "preview/previewoptions.h"
+#include "preview/previewscreen.h"
+#include "statepoll.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int clientWidth = 938;
+constexpr int clientHeight = 701;
+constexpr int rightColumnLeft = 674;
+constexpr int hintShowMilliseconds = 5000;
+} // namespace
+
+TMainForm::TMainForm(AppState& state, Prompts& prompts, const QString& commandLineFile,
+                     QWidget* parent)
+    : QWidget(parent), m_state(state), m_prompts(prompts), m_commandLineFile(commandLineFile)
+{
+    setObjectName(u"MainForm"_s);
+    setWindowTitle(Translate("TAVU - редактор файлов меню"));
+    setFixedSize(clientWidth, clientHeight);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    buildFolderBar();
+    buildPages();
+    buildRightColumn();
+    m_actions = new ActionList(this);
+    m_menuFiles = new MenuFiles(state, prompts, *m_menuPage, this);
+    m_statePoll = new StatePoll(state, *m_menuPage, this);
+    wireCommands();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildFolderBar()
+{
+    auto* label = new QLabel(Translate("Папка с меню \"Пуск\" (sMenu):"), this);
+    label->setGeometry(8, 6, 200, 22);
+    m_menuFolderEdit = new QLineEdit(this);
+    m_menuFolderEdit->setObjectName(u"vMNUDir"_s);
+    m_menuFolderEdit->setReadOnly(true);
+    m_menuFolderEdit->setGeometry(210, 5, 686, 24);
+    m_menuFolderEdit->installEventFilter(this);
+    label->setBuddy(m_menuFolderEdit);
+    m_menuFolderEdit->setAccessibleName(label->text());
+    m_browseMenuFolder = new QToolButton(this);
+    m_browseMenuFolder->setObjectName(u"BrowseMNUFol"_s);
+    m_browseMenuFolder->setText(u"..."_s);
+    m_browseMenuFolder->setToolTip(Translate("Выбрать папку с меню \"Пуск\""));
+    m_browseMenuFolder->setAccessibleName(m_browseMenuFolder->toolTip());
+    m_browseMenuFolder->setGeometry(900, 5, 30, 24);
+}
+
+void TMainForm::buildPages()
+{
+    m_editor = new QTabWidget(this);
+    m_editor->setObjectName(u"Editor"_s);
+    m_editor->setGeometry(6, 34, 664, 663);
+    m_editor->hide();
+
+    m_menuPage = new MenuEditorPage(m_state);
+    m_cfgPage = new CfgEditorPage(m_state, m_prompts);
+    m_aboutPage = new AboutPage;
+    m_editor->addTab(m_menuPage, Translate("Редактор меню"));
+    m_editor->addTab(m_cfgPage, Translate("Редактор настроек меню"));
+    m_editor->addTab(m_aboutPage, Translate("О программе"));
+}
+
+void TMainForm::buildRightColumn()
+{
+    m_previewOptions = new PreviewOptions(this);
+    m_previewOptions->move(rightColumnLeft, 30);
+    m_previewScreen = new PreviewScreen(m_state, this);
+    m_previewScreen->move(rightColumnLeft, 200);
+    m_optionsPanel = new OptionsPanel(this);
+    m_optionsPanel->setGeometry(rightColumnLeft, 549, 256, 148);
+}
+
+void TMainForm::wireCommands()
+{
+    connect(m_actions->QuitAct, &QAction::triggered, this, &TMainForm::QuitActExecute);
+    connect(m_optionsPanel->quitButton(), &QPushButton::clicked, this, &TMainForm::QuitActExecute);
+    connect(m_optionsPanel->warningMark(), &QToolButton::clicked, this, &TMainForm::ErrorWarnClick);
+    connect(m_aboutPage->historyButton(), &QPushButton::clicked, this, &TMainForm::HistVerBClick);
+    connect(m_browseMenuFolder, &QToolButton::clicked, this, &TMainForm::BrowseMNUFolClick);
+    m_actions->installEditMenu(m_menuPage->fieldPanel()->nameField());
+    m_actions->installEditMenu(m_menuPage->fieldPanel()->parameterField());
+}
+
+void TMainForm::FormCreate()
+{
+    m_previewOptions->backgroundSwatch()->setFillColour(Qt::yellow);
+    createWorkspaceFolders();
+    m_state.setCfgPath(m_state.menuFolderPath(u"\\data\\menu.cfg"_s));
+    probeOptionalFiles();
+    // The saved settings are not read yet: the options keep their start values and MenuFolder
+    // stays the default folder.
+    m_optionsPanel->languageBox()->setEnabled(
+        fileExists(m_state.programPath(u"\\Data\\language.lng"_s)));
+    m_menuFolderEdit->setText(QDir::toNativeSeparators(m_state.menuFolder()));
+    m_editor->show();
+    m_cfgPage->descriptionLabel()->clear();
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->setToolTipDuration(hintShowMilliseconds);
+    loadBufferFile();
+    m_cfgPage->LoadWorkspaceCfg();
+    probeCobexTools();
+    renderPreviewWhenFilesExist();
+}
+
+void TMainForm::createWorkspaceFolders()
+{
+    // Failures are not reported: a folder that cannot be made shows up later as a missing file.
+    const QString programFolders[] = {u"\\Data\\eps"_s,   u"\\Data\\fs\\0"_s, u"\\Data\\fs\\1"_s,
+                                      u"\\Data\\fs\\2"_s, u"\\Data\\fs\\4"_s, u"\\Data\\cobex"_s};
+    QDir().mkpath(m_state.menuFolder());
+    QDir().mkpath(m_state.menuFolderPath(u"\\data\\images\\icons\\"_s));
+    for (const QString& folder : programFolders)
+        QDir().mkpath(m_state.programPath(folder));
+}
+
+void TMainForm::probeOptionalFiles()
+{
+    m_aboutPage->historyButton()->setVisible(
+        fileExists(m_state.programPath(u"\\Data\\changelog.txt"_s)));
+
+    const QString wallpapers[] = {u"\\Data\\wallpaper.jpg"_s, u"\\Data\\wallpaper.png"_s,
+                                  u"\\Data\\wallpaper.bmp"_s};
+    const bool anyWallpaper =
+        std::any_of(std::begin(wallpapers), std::end(wallpapers), [this](const QString& wallpaper) {
+            return fileExists(m_state.programPath(wallpaper));
+        });
+    if (anyWallpaper)
+        m_previewOptions->wallpaperChoice()->click();
+    else
+        m_previewOptions->backgroundChoice()->click();
+}
+
+void TMainForm::probeCobexTools()
+{
+    if (!fileExists(m_state.programPath(u"\\Data\\cobex\\obexcopy.exe"_s))) {
+        m_state.appendErrorNote(
+            Translate("Не найден \\Data\\cobex\\obexcopy.exe - невозможна прямая отправка на "
+                      "телефон"));
+        m_optionsPanel->warningMark()->show();
+    }
+    if (!fileExists(m_state.programPath(u"\\Data\\cobex\\obexsetup.exe"_s))) {
+        m_optionsPanel->setCobexSetupAvailable(false);
+        m_optionsPanel->warningMark()->show();
+        m_state.appendErrorNote(
+            u'\r' +
+            Translate("Не найден \\Data\\cobex\\obexsetup.exe - невозможна настройка COBEX"));
+    }
+}
+
+void TMainForm::loadBufferFile()
+{
+    const QString path = m_state.programPath(u"\\Data\\Buffer.buf"_s);
+    if (!fileExists(path))
+        return;
+    const TextReadResult read = readTextLines(path);
+    if (read.ok())
+        m_menuPage->bufferGroup()->buffer()->setLines(read.lines);
+    else
+        m_prompts.error(read.error);
+}
+
+void TMainForm::renderPreviewWhenFilesExist()
+{
+    if (fileExists(m_state.menuFolderPath(u"\\mnu\\main.mnu"_s)) && fileExists(m_state.cfgPath()))
+        m_previewScreen->RenderPreview();
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    m_editor->setCurrentWidget(m_menuPage);
+    if (!m_commandLineFile.isEmpty())
+        m_menuFiles->openFromCommandLine(m_commandLineFile);
+    m_menuFiles->RefreshMenuLists();
+    renderPreviewWhenFilesExist();
+}
+
+bool TMainForm::menuPageShowing() const
+{
+    return m_editor->currentWidget() == m_menuPage;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // The window closes only through Quit, which asks about unsaved changes first.
+    event->ignore();
+    m_optionsPanel->quitButton()->click();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_menuFolderEdit && event->type() == QEvent::MouseButtonDblClick) {
+        m_browseMenuFolder->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::QuitActExecute()
+{
+    if ((m_state.menuChanged() || m_state.cfgChanged()) &&
+        !m_prompts.ask(programCaption(),
+                       Translate("Есть несохраненные данные. Вы действительно хотите выйти?")))
+        return;
+    Q_EMIT quitConfirmed();
+}
+
+void TMainForm::ErrorWarnClick()
+{
+    // The caption of the start-up warnings stays untranslated.
+    m_prompts.warn(u"Внимание"_s, m_state.errorNotes());
+}
+
+void TMainForm::HistVerBClick()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_state.programPath(u"\\Data\\changelog.txt"_s)));
+}
+
+void TMainForm::BrowseMNUFolClick()
+{
+    // Choosing another menu folder arrives with the menu file commands.
+}

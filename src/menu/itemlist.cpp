@@ -1,0 +1,7 @@
+#include "itemlist.h"
+
+ItemList::ItemList(QWidget* parent) : LineList(parent)
+{
+    setObjectName(QStringLiteral("ContentsFile"));
+    setFont(fixedPitchFont(13));
+}
