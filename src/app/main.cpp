@@ -28,11 +28,11 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(new HintTimingStyle);
-    QApplication::setApplicationDisplayName(QStringLiteral("TAVO - Редактор меню"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     AppState state(QCoreApplication::applicationDirPath());
-    QtPrompts prompts;
+    state.setApplicationTitle(QStringLiteral("TAVO - Редактор меню"));
+    QtPrompts prompts(state);
     const QStringList arguments = QCoreApplication::arguments();
     const QString commandLineFile = arguments.size() > 1 ? arguments.at(1) : QString();
 

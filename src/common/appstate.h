@@ -31,6 +31,10 @@ public:
     const QString& menuPath() const { return m_menuPath; }
     void setMenuPath(const QString& path);
 
+    // The application's own title (on Windows, the task-bar text); plain messages carry it.
+    const QString& applicationTitle() const { return m_applicationTitle; }
+    void setApplicationTitle(const QString& title) { m_applicationTitle = title; }
+
     const QString& errorNotes() const { return m_errorNotes; }
     void appendErrorNote(const QString& text) { m_errorNotes += text; }
 
@@ -55,6 +59,7 @@ private:
     QString m_menuFolder;
     QString m_cfgPath;
     QString m_menuPath;
+    QString m_applicationTitle;
     QString m_errorNotes;
     quint8 m_previewCursor = 0;
     bool m_menuChanged = false;

@@ -11,7 +11,6 @@
 #include "platform/prompts.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 
 MenuFiles::MenuFiles(AppState& state, Prompts& prompts, MenuEditorPage& page, QObject* parent)
     : QObject(parent), m_state(state), m_prompts(prompts), m_page(page)
@@ -60,5 +59,5 @@ void MenuFiles::setMenuWindowTitle()
 void MenuFiles::setTitles(const QString& caption, const QString& applicationTitle)
 {
     m_page.window()->setWindowTitle(caption);
-    QGuiApplication::setApplicationDisplayName(applicationTitle);
+    m_state.setApplicationTitle(applicationTitle);
 }

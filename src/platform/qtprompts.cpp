@@ -1,5 +1,7 @@
 #include "qtprompts.h"
 
+#include "common/appstate.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -24,14 +26,14 @@ void QtPrompts::inform(const QString& title, const QString& text)
 
 void QtPrompts::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::NoIcon, m_state.applicationTitle(), text,
                     QMessageBox::Ok, m_parent);
     box.exec();
 }
 
 void QtPrompts::error(const QString& text)
 {
-    QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(m_parent, m_state.applicationTitle(), text);
 }
 
 QString QtPrompts::openFileName(const FileDialogSpec& spec)

@@ -6,10 +6,12 @@
 #include <QPointer>
 
 // Prompts shown as Qt's message boxes and dialogs, owned by a parent window.
+class AppState;
+
 class QtPrompts : public Prompts
 {
 public:
-    explicit QtPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit QtPrompts(const AppState& state) : m_state(state) {}
     void setParent(QWidget* parent) { m_parent = parent; }
 
     bool ask(const QString& title, const QString& text) override;
@@ -24,6 +26,7 @@ public:
     int exec(QDialog& dialog) override;
 
 private:
+    const AppState& m_state;
     QPointer<QWidget> m_parent;
     // The colour dialog opens with the colour it last returned.
     QColor m_lastColour = Qt::white;

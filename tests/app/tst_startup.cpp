@@ -5,7 +5,6 @@
 #include "support/editorfixture.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -150,7 +149,7 @@ void TestStartup::commandLineFile()
     QCOMPARE(editor.state.menuPath(), path);
     const QString title = u"TAVU - редактор файлов меню - "_s + name;
     QCOMPARE(editor.window().windowTitle(), title);
-    QCOMPARE(QGuiApplication::applicationDisplayName(), title);
+    QCOMPARE(editor.state.applicationTitle(), title);
     // The file is current, yet the quick-open list selects nothing.
     QCOMPARE(editor.find<QComboBox>("MNUList")->currentIndex(), -1);
     QVERIFY(!editor.state.menuChanged());
