@@ -119,7 +119,19 @@ void TMainForm::wireCommands()
     connect(m_optionsPanel->quitButton(), &QPushButton::clicked, this, &TMainForm::QuitActExecute);
     connect(m_optionsPanel->warningMark(), &QToolButton::clicked, this, &TMainForm::ErrorWarnClick);
     connect(m_aboutPage->historyButton(), &QPushButton::clicked, this, &TMainForm::HistVerBClick);
-    connect(m_browseMenuFolder, &QToolButton::clicked, this, &TMainForm::BrowseMNUFolClick);
+    connect(m_browseMenuFolder, &QToolButton::clicked, m_menuFiles, &MenuFiles::BrowseMNUFolClick);
+    connect(&m_state, &AppState::menuFolderChanged, m_menuFolderEdit,
+            [this](const QString& folder) {
+                m_menuFolderEdit->setText(QDir::toNativeSeparators(folder));
+            });
+    connect(m_menuFiles, &MenuFiles::menuFolderChosen, this, &TMainForm::loadWorkspace);
+    connect(m_menuFiles, &MenuFiles::previewRefreshRequested, this,
+            &TMainForm::renderPreviewWhenFilesExist);
+    connect(m_actions->NewAct, &QAction::triggered, m_menuFiles, &MenuFiles::NewActExecute);
+    connect(m_actions->SaveAct, &QAction::triggered, m_menuFiles, &MenuFiles::popUpSaveMenu);
+    connect(m_actions->OpenAct, &QAction::triggered, m_menuFiles, &MenuFiles::popUpOpenMenu);
+    for (QAction* action : m_menuFiles->boundFileActions())
+        m_statePoll->addBoundFileAction(action);
     m_actions->installEditMenu(m_menuPage->fieldPanel()->nameField());
     m_actions->installEditMenu(m_menuPage->fieldPanel()->parameterField());
 }
@@ -265,7 +277,17 @@ void TMainForm::HistVerBClick()
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_state.programPath(u"\\Data\\changelog.txt"_s)));
 }
 
-void TMainForm::BrowseMNUFolClick()
+void TMainForm::attachDialogs(TSiF& saveName, TCIcons& chooser)
 {
-    // Choosing another menu folder arrives with the menu file commands.
+    m_menuFiles->setDialogs(saveName, chooser);
+}
+
+void TMainForm::loadWorkspace()
+{
+    const bool cfgFound = fileExists(m_state.menuFolderPath(u"\\data\\menu.cfg"_s));
+    if (!cfgFound)
+        m_previewScreen->screen()->hide();
+    m_cfgPage->LoadWorkspaceCfg();
+    if (cfgFound)
+        renderPreviewWhenFilesExist();
 }

@@ -16,6 +16,8 @@ class QLineEdit;
 class QTabWidget;
 class QToolButton;
 class StatePoll;
+class TCIcons;
+class TSiF;
 
 // The main window: the folder bar, the page control with the menu editor, the configuration
 // editor and the About page, and at the right the preview options, the preview screen and the
@@ -35,6 +37,10 @@ public:
     MenuEditorPage* menuPage() const { return m_menuPage; }
     CfgEditorPage* cfgPage() const { return m_cfgPage; }
     ActionList* actions() const { return m_actions; }
+    MenuFiles* menuFiles() const { return m_menuFiles; }
+
+    // The dialogs are made after the main window; it hands them to the rooms that use them.
+    void attachDialogs(TSiF& saveName, TCIcons& chooser);
 
 Q_SIGNALS:
     // The user confirmed quitting; the application ends on this.
@@ -57,12 +63,13 @@ private:
     void probeCobexTools();
     void loadBufferFile();
     void renderPreviewWhenFilesExist();
+    // Loads the menu folder's menu.cfg (or the default lines) and redraws or hides the preview.
+    void loadWorkspace();
     bool menuPageShowing() const;
 
     void QuitActExecute();
     void ErrorWarnClick();
     void HistVerBClick();
-    void BrowseMNUFolClick();
 
     AppState& m_state;
     Prompts& m_prompts;

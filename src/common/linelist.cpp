@@ -144,6 +144,15 @@ std::optional<DraggedLine> LineList::selectedLineForDrag() const
     return DraggedLine{objectName(), row, line(row)};
 }
 
+void LineList::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    // Qt makes the first line current, unselected, when the list gets the focus; the first
+    // arrow key would then skip it. Without a selection the keys start from the top.
+    if (selectedRow() < 0)
+        selectionModel()->clearCurrentIndex();
+}
+
 void LineList::mousePressEvent(QMouseEvent* event)
 {
     QListView::mousePressEvent(event);

@@ -2,7 +2,9 @@
 
 #include "translate.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -66,6 +68,8 @@ TextReadResult readTextLines(const QString& path)
 
 QString writeTextLines(const QString& path, const QStringList& lines)
 {
+    // A workspace file may be the first of its folder (a new menu in a fresh menu folder).
+    QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(joinTextLines(lines));

@@ -24,6 +24,7 @@ struct TextReadResult
 
 TextReadResult readTextLines(const QString& path);
 
-// Writes the lines through a temporary file, so a failed write leaves the old file whole.
+// Writes the lines through a temporary file, so a failed write leaves the old file whole. A
+// missing folder on the way is made.
 // Returns an empty text on success, else a message naming the file and the reason.
 QString writeTextLines(const QString& path, const QStringList& lines);

@@ -156,6 +156,16 @@ FieldPanel::FieldPanel(QWidget* parent) : QFrame(parent)
     layout->addStretch();
 }
 
+void FieldPanel::clearKeptFields()
+{
+    const QList<QCheckBox*> keepBoxes = {m_keepName, m_keepIcon, m_keepType, m_keepParameter};
+    const QList<QLineEdit*> edits = fields();
+    for (int i = 0; i < edits.size(); ++i) {
+        if (keepBoxes.at(i)->isChecked())
+            edits.at(i)->clear();
+    }
+}
+
 bool FieldPanel::allFieldsFilled() const
 {
     for (const QLineEdit* edit : fields()) {

@@ -41,6 +41,11 @@ public:
     QLabel* keepHint() const { return m_keepHint; }
 
     bool allFieldsFilled() const;
+    // Empties the fields whose keep check box is ticked.
+    void clearKeptFields();
+
+    // Expanded, the whole panel shows; collapsed, only its top strip.
+    bool isExpanded() const { return m_expanded; }
 
 private:
     QLineEdit* m_name;
@@ -60,4 +65,5 @@ private:
     QToolButton* m_showHide;
     QLabel* m_iconPreview;
     QLabel* m_keepHint;
+    bool m_expanded = true;
 };

@@ -150,10 +150,15 @@ void TestCommon::everyByteSurvivesReadAndWrite()
 void TestCommon::writeFailureNamesFile()
 {
     TempWorkspace workspace;
-    const QString path = workspace.path(u"no such folder/a.mnu"_s);
+    workspace.writeFile(u"plain"_s, "x");
+    const QString path = workspace.path(u"plain/a.mnu"_s); // a file stands where a folder must
     const QString error = writeTextLines(path, {u"new"_s});
     QVERIFY(error.contains(path));
     QVERIFY(!QFile::exists(path));
+
+    const QString deeper = workspace.path(u"new/folder/b.mnu"_s);
+    QCOMPARE(writeTextLines(deeper, {u"b"_s}), QString());
+    QCOMPARE(workspace.readFile(u"new/folder/b.mnu"_s), "b\r\n"_ba);
 }
 
 void TestCommon::readFailureNamesFile()
