@@ -14,6 +14,35 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Both file dialogs offer menu.cfg first and every file second.
+FileDialogSpec cfgFileDialog(const char* title)
+{
+    FileDialogSpec spec;
+    spec.title = Translate(title);
+    spec.filter = Translate("menu.cfg (menu.cfg);;Все файлы (*.*)");
+    return spec;
+}
+
+// The open dialog CFGOpen.
+FileDialogSpec CFGOpen()
+{
+    return cfgFileDialog("Открыть menu.cfg...");
+}
+
+// The save dialog CFGSave. It replaces an existing file without asking.
+FileDialogSpec CFGSave()
+{
+    FileDialogSpec spec = cfgFileDialog("Сохранить menu.cfg как...");
+    spec.defaultName = u"menu.cfg"_s;
+    return spec;
+}
+
+} // namespace
+
 CfgEditorPage::CfgEditorPage(AppState& state, Prompts& prompts, QWidget* parent)
     : QWidget(parent), m_state(state), m_prompts(prompts)
 {
@@ -71,6 +100,12 @@ CfgEditorPage::CfgEditorPage(AppState& state, Prompts& prompts, QWidget* parent)
     layout->addWidget(m_description, 2, 0, 1, 2);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(0, 1);
+
+    connect(m_open, &QPushButton::clicked, this, &CfgEditorPage::cfg_openClick);
+    connect(m_reload, &QPushButton::clicked, this, &CfgEditorPage::cfg_OpenFromCFGClick);
+    connect(m_save, &QPushButton::clicked, this, &CfgEditorPage::cfg_SaveClick);
+    connect(m_saveInWorkspace, &QPushButton::clicked, this, &CfgEditorPage::cfg_SaveInCFGClick);
+    connect(m_saveAs, &QPushButton::clicked, this, &CfgEditorPage::cfg_SaveAsClick);
 }
 
 QPushButton* CfgEditorPage::commandButton(const char* objectName, const char* caption)
@@ -87,20 +122,12 @@ QStringList CfgEditorPage::lines() const
 
 bool CfgEditorPage::LoadWorkspaceCfg()
 {
-    m_state.setCfgPath(m_state.menuFolderPath(QStringLiteral("\\data\\menu.cfg")));
+    m_state.setCfgPath(m_state.menuFolderPath(u"\\data\\menu.cfg"_s));
     const QString& path = m_state.cfgPath();
-    bool found = fileExists(path);
+    const bool found = fileExists(path) && readLinesFrom(path);
     if (found) {
-        const TextReadResult read = readTextLines(path);
-        if (read.ok()) {
-            m_cfg->setLines(read.lines);
-            m_fileName->setText(QDir::toNativeSeparators(path));
-        } else {
-            m_prompts.error(read.error);
-            found = false;
-        }
-    }
-    if (!found) {
+        m_fileName->setText(QDir::toNativeSeparators(path));
+    } else {
         m_cfg->setLines(m_defaultLines->lines());
         m_fileName->setText(Translate("Не найден ") + QDir::toNativeSeparators(path));
     }
@@ -108,4 +135,94 @@ bool CfgEditorPage::LoadWorkspaceCfg()
     m_reload->setEnabled(found);
     m_save->setEnabled(found);
     return found;
+}
+
+void CfgEditorPage::cfg_openClick()
+{
+    if (m_state.cfgChanged() &&
+        !m_prompts.ask(programCaption(), Translate("Данные не сохранены. Продолжать?")))
+        return;
+    const QString path = m_prompts.openFileName(CFGOpen());
+    if (path.isEmpty())
+        return;
+    // The chosen file becomes CfgPath only once it has been read, so that a later Save cannot
+    // write the old lines over a file that could not be read.
+    if (!readLinesFrom(path))
+        return;
+    bindToFile(path);
+    m_state.setCfgChanged(false);
+    resetEditorArea();
+    Q_EMIT previewRefreshRequested();
+}
+
+void CfgEditorPage::cfg_OpenFromCFGClick()
+{
+    // Reloading is how unsaved edits are thrown away, so it asks nothing. Without a file the
+    // lines stay, but they count as unchanged.
+    const QString& path = m_state.cfgPath();
+    if (fileExists(path) && !readLinesFrom(path))
+        return;
+    m_state.setCfgChanged(false);
+    resetEditorArea();
+    Q_EMIT previewRefreshRequested();
+}
+
+void CfgEditorPage::cfg_SaveClick()
+{
+    writeLinesTo(m_state.cfgPath());
+}
+
+void CfgEditorPage::cfg_SaveInCFGClick()
+{
+    // This is how a workspace without menu.cfg gets one; from then on it can be reloaded and
+    // saved. After Open or Save as it writes the file they chose.
+    const QString path = m_state.cfgPath();
+    if (!writeLinesTo(path))
+        return;
+    bindToFile(path);
+    m_reload->setEnabled(true);
+    m_save->setEnabled(true);
+}
+
+void CfgEditorPage::cfg_SaveAsClick()
+{
+    const QString path = m_prompts.saveFileName(CFGSave());
+    if (path.isEmpty())
+        return;
+    // As with Open, the file becomes CfgPath only once it has been written.
+    if (writeLinesTo(path))
+        bindToFile(path);
+}
+
+bool CfgEditorPage::readLinesFrom(const QString& path)
+{
+    const TextReadResult read = readTextLines(path);
+    if (!read.ok()) {
+        m_prompts.error(read.error);
+        return false;
+    }
+    m_cfg->setLines(read.lines);
+    return true;
+}
+
+void CfgEditorPage::bindToFile(const QString& path)
+{
+    m_state.setCfgPath(path);
+    m_fileName->setText(QDir::toNativeSeparators(path));
+}
+
+bool CfgEditorPage::writeLinesTo(const QString& path)
+{
+    const QString error = writeTextLines(path, lines());
+    if (!error.isEmpty()) {
+        m_prompts.error(error);
+        return false;
+    }
+    m_state.setCfgChanged(false);
+    return true;
+}
+
+void CfgEditorPage::resetEditorArea()
+{
+    m_description->clear();
 }

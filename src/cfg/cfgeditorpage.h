@@ -9,7 +9,9 @@ class QLabel;
 class QPushButton;
 
 // The configuration editor page CFGEditor: the lines of menu.cfg in the list CFG, the file name
-// and changed labels, and the file command buttons of the panel Panel3.
+// and changed labels, and the file commands of the panel Panel3. The file commands read and write
+// CfgPath; a command that fails to read or write shows the error and leaves the lines, CfgPath,
+// the file name label and CfgChanged as they were.
 class CfgEditorPage : public QWidget
 {
     Q_OBJECT
@@ -25,8 +27,27 @@ public:
     // "Не найден " and the path when the file is missing. Returns whether the file exists.
     bool LoadWorkspaceCfg();
 
+Q_SIGNALS:
+    // The lines were replaced by Open or Reload; the preview should be drawn again.
+    void previewRefreshRequested();
+
 private:
     QPushButton* commandButton(const char* objectName, const char* caption);
+
+    void cfg_openClick();
+    void cfg_OpenFromCFGClick();
+    void cfg_SaveClick();
+    void cfg_SaveInCFGClick();
+    void cfg_SaveAsClick();
+
+    // Replaces the lines with the file's; false after showing the error, the lines unchanged.
+    bool readLinesFrom(const QString& path);
+    // CfgPath and the file name label name the file.
+    void bindToFile(const QString& path);
+    // Writes the lines to the file and clears CfgChanged; false after showing the error.
+    bool writeLinesTo(const QString& path);
+    // Empties the editor area under the list after the lines were replaced.
+    void resetEditorArea();
 
     AppState& m_state;
     Prompts& m_prompts;

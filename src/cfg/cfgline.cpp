@@ -1,6 +1,7 @@
 #include "cfgline.h"
 
 #include "common/translate.h"
+#include "platform/prompts.h"
 
 CfgLine SplitCfgLine(const QString& line)
 {
@@ -10,6 +11,11 @@ CfgLine SplitCfgLine(const QString& line)
     const qsizetype second = line.indexOf(u':', first + 1);
     const qsizetype valueEnd = second < 0 ? line.size() : second;
     return {line.left(first), line.sliced(first + 1, valueEnd - first - 1)};
+}
+
+HexReport hexReportTo(Prompts& prompts)
+{
+    return [&prompts](const QString& message) { prompts.message(message); };
 }
 
 qint32 ReadHex(const QString& text, const HexReport& report)

@@ -6,71 +6,38 @@
 namespace {
 
 const CfgKey catalogue[] = {
-    {"Price", KeyKind::Text, "Цена"},
-    {"Name", KeyKind::Text, "Название"},
-    {"Copiright", KeyKind::Text, "Авторские права"},
-    {"MainBGimg", KeyKind::Image, "Фон главного меню"},
-    {"ItemTopImg", KeyKind::Image, "Верхушка списка"},
-    {"ItemOneImg", KeyKind::Image, "Фон подменю при одном пункте"},
-    {"ItemImg", KeyKind::Image, "Фон элемента"},
-    {"ItemBtmImg", KeyKind::Image, "Низ списка"},
-    {"ArrowItemTopImg", KeyKind::Image, "Указатель на продолжение списка вверх"},
-    {"ArrowItemImg", KeyKind::Image, "Не понятно"},
-    {"ArrowItemBtmImg", KeyKind::Image, "Указатель на продолжение списка вниз"},
-    {"StartButtonImg", KeyKind::Image, "Картинка кнопки Пуск (панели задач)"},
-    {"MainCursorImg", KeyKind::Image, "Курсор в главном меню"},
-    {"SubCursorImg", KeyKind::Image, "Курсор в подменю"},
-    {"ItemColor", KeyKind::Colour, "Цвет текста"},
-    {"ItemBorder", KeyKind::Colour, "Цвет обводки"},
-    {"SmItemColor", KeyKind::Colour, "Цвет текста элемента, открытого подменю"},
-    {"SmItemBorder", KeyKind::Colour, "Цвет обводки элемента, открытого подменю"},
-    {"SelItemColor", KeyKind::Colour, "Цвет текста выделенного элемента"},
-    {"SelItemBorder", KeyKind::Colour, "Цвет обводки выделенного элемента"},
-    {"SmSelItemColor", KeyKind::Colour, "Цвет текста выделенного элемента, открытого подменю"},
-    {"SmSelItemBorder", KeyKind::Colour, "Цвет обводки выделенного элемента, открытого подменю"},
-    {"X0", KeyKind::Number, "Смещение меню по Х слева"},
-    {"Y0", KeyKind::Number, "Смещение меню по У снизу"},
-    {"ItemXofsMain", KeyKind::Number, "Смещение по горизонтали элемента главного меню"},
-    {"ItemXofsSub", KeyKind::Number, "Смещение по горизонтали элемента подменю"},
-    {"ItemYofsMain", KeyKind::Number, "Смещение по вертикали нижнего элемента главного меню"},
+    {"Price", KeyKind::Text, "Цена", "", ";this is simple menu config"},
+    {"Name", KeyKind::Text, "Название", ""},
+    {"Copiright", KeyKind::Text, "Авторские права", ""},
+    {"MainBGimg", KeyKind::Image, "Фон главного меню", "", ";data here"},
+    {"ItemTopImg", KeyKind::Image, "Верхушка списка", ""},
+    {"ItemOneImg", KeyKind::Image, "Фон подменю при одном пункте", ""},
+    {"ItemImg", KeyKind::Image, "Фон элемента", ""},
+    {"ItemBtmImg", KeyKind::Image, "Низ списка", ""},
+    {"ArrowItemTopImg", KeyKind::Image, "Указатель на продолжение списка вверх", ""},
+    {"ArrowItemImg", KeyKind::Image, "Не понятно", ""},
+    {"ArrowItemBtmImg", KeyKind::Image, "Указатель на продолжение списка вниз", ""},
+    {"StartButtonImg", KeyKind::Image, "Картинка кнопки Пуск (панели задач)", ""},
+    {"MainCursorImg", KeyKind::Image, "Курсор в главном меню", ""},
+    {"SubCursorImg", KeyKind::Image, "Курсор в подменю", ""},
+    {"ItemColor", KeyKind::Colour, "Цвет текста", ""},
+    {"ItemBorder", KeyKind::Colour, "Цвет обводки", ""},
+    {"SmItemColor", KeyKind::Colour, "Цвет текста элемента, открытого подменю", ""},
+    {"SmItemBorder", KeyKind::Colour, "Цвет обводки элемента, открытого подменю", ""},
+    {"SelItemColor", KeyKind::Colour, "Цвет текста выделенного элемента", ""},
+    {"SelItemBorder", KeyKind::Colour, "Цвет обводки выделенного элемента", ""},
+    {"SmSelItemColor", KeyKind::Colour, "Цвет текста выделенного элемента, открытого подменю", ""},
+    {"SmSelItemBorder", KeyKind::Colour, "Цвет обводки выделенного элемента, открытого подменю",
+     ""},
+    {"X0", KeyKind::Number, "Смещение меню по Х слева", "0"},
+    {"Y0", KeyKind::Number, "Смещение меню по У снизу", "0"},
+    {"ItemXofsMain", KeyKind::Number, "Смещение по горизонтали элемента главного меню", "0"},
+    {"ItemXofsSub", KeyKind::Number, "Смещение по горизонтали элемента подменю", "0"},
+    {"ItemYofsMain", KeyKind::Number, "Смещение по вертикали нижнего элемента главного меню", "0"},
     {"ItemTextXofs", KeyKind::Number,
-     "Смещение по горизонтали текста относительно левого края элемента меню"},
+     "Смещение по горизонтали текста относительно левого края элемента меню", "0"},
     // A second spelling of the copyright key; new files use the first.
-    {"Copyright", KeyKind::Text, "Авторские права"},
-};
-
-// The keys that a new file lists, with their start values; comments are placed among them.
-const char* const defaultLines[] = {
-    ";this is simple menu config",
-    "Price :",
-    "Name :",
-    "Copiright :",
-    ";data here",
-    "MainBGimg :",
-    "ItemTopImg :",
-    "ItemOneImg :",
-    "ItemImg :",
-    "ItemBtmImg :",
-    "ArrowItemTopImg :",
-    "ArrowItemImg :",
-    "ArrowItemBtmImg :",
-    "StartButtonImg :",
-    "MainCursorImg :",
-    "SubCursorImg :",
-    "ItemColor :",
-    "ItemBorder :",
-    "SmItemColor :",
-    "SmItemBorder :",
-    "SelItemColor :",
-    "SelItemBorder :",
-    "SmSelItemColor :",
-    "SmSelItemBorder :",
-    "X0 :0",
-    "Y0 :0",
-    "ItemXofsMain :0",
-    "ItemXofsSub :0",
-    "ItemYofsMain :0",
-    "ItemTextXofs :0",
+    {"Copyright", KeyKind::Text, "Авторские права", nullptr},
 };
 
 } // namespace
@@ -105,7 +72,12 @@ QString describeLine(const QString& line)
 QStringList defaultCfgLines()
 {
     QStringList lines;
-    for (const char* line : defaultLines)
-        lines.append(QString::fromLatin1(line));
+    for (const CfgKey& key : catalogue) {
+        if (key.commentAbove)
+            lines.append(QString::fromLatin1(key.commentAbove));
+        if (key.defaultValue)
+            lines.append(QString::fromLatin1(key.name) + QStringLiteral(" :") +
+                         QString::fromLatin1(key.defaultValue));
+    }
     return lines;
 }

@@ -19,6 +19,11 @@ struct CfgKey
     const char* name;
     KeyKind kind;
     const char* description; // Russian; shown through Translate
+    // The value of the key's line in a new file ("name :value"); null when a new file has no
+    // line of this key.
+    const char* defaultValue = nullptr;
+    // A comment line that a new file puts just above the key's line, or null.
+    const char* commentAbove = nullptr;
 };
 
 // Every key the applet knows, in the order of the default lines. Nothing else in the program
@@ -34,7 +39,8 @@ bool isCommentLine(const QString& line);
 // The description shown for a line: its key's, "Комментарий" for a comment, empty otherwise.
 QString describeLine(const QString& line);
 
-// The 30 lines of a new menu.cfg.
+// The 30 lines of a new menu.cfg: each key's default line, in catalogue order, with the comments
+// placed above their keys.
 QStringList defaultCfgLines();
 
 // The names of the keys the preview draws from.

@@ -77,20 +77,28 @@ void TestCfgCore::readColour_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QList<int>>("abgr");
-    QTest::newRow("opaque blue") << u"64FF0000"_s << QList<int>{100, 255, 0, 0};
-    QTest::newRow("short value") << u"FFFFFF"_s << QList<int>{255, 255, 255, 0};
-    QTest::newRow("empty") << QString() << QList<int>{0, 0, 0, 0};
-    QTest::newRow("digits past the eighth ignored") << u"0102030405"_s << QList<int>{1, 2, 3, 4};
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("opaque blue") << u"64FF0000"_s << QList<int>{100, 255, 0, 0} << QStringList();
+    QTest::newRow("short value") << u"FFFFFF"_s << QList<int>{255, 255, 255, 0} << QStringList();
+    QTest::newRow("empty") << QString() << QList<int>{0, 0, 0, 0} << QStringList();
+    QTest::newRow("digits past the eighth ignored")
+        << u"0102030405"_s << QList<int>{1, 2, 3, 4} << QStringList();
+    // A bad character is reported with its pair, not the whole value.
+    QTest::newRow("bad character in the blue pair")
+        << u"64zf0000"_s << QList<int>{100, 15, 0, 0}
+        << QStringList{u"Не могу преобразовать HEX-значение: ZF"_s};
 }
 
 void TestCfgCore::readColour()
 {
     QFETCH(QString, value);
     QFETCH(QList<int>, abgr);
-    int reports = 0;
-    const CfgColour colour = ReadCfgColour(value, [&](const QString&) { ++reports; });
+    QFETCH(QStringList, messages);
+    QStringList reported;
+    const CfgColour colour =
+        ReadCfgColour(value, [&](const QString& message) { reported.append(message); });
     QCOMPARE((QList<int>{colour.alpha, colour.blue, colour.green, colour.red}), abgr);
-    QCOMPARE(reports, 0);
+    QCOMPARE(reported, messages);
 }
 
 void TestCfgCore::keyRecognition_data()
