@@ -39,7 +39,7 @@ QByteArray bigMenuFile()
 {
     QStringList lines;
     for (int i = 0; i < lineCount; ++i)
-        lines.append(u"Пункт меню %1|icons\\item%1.png|FILE|0:\\ZBin\\apps\\app%1.elf"_s.arg(i));
+        lines.append(u"Пункт %1|icons\\i%1.png|FILE|0:\\ZBin\\a%1.elf"_s.arg(i));
     return joinTextLines(lines);
 }
 

@@ -11,6 +11,8 @@
 #include "links/roundedpanel.h"
 #include "menu/buffergroup.h"
 #include "menu/fieldpanel.h"
+#include "menu/itemeditor.h"
+#include "menu/itemlistcommands.h"
 #include "menu/menueditorpage.h"
 #include "menu/menufiles.h"
 #include "optionspanel.h"
@@ -63,6 +65,10 @@ TMainForm::TMainForm(AppState& state, Prompts& prompts, const QString& commandLi
     m_actions = new ActionList(this);
     m_menuFiles = new MenuFiles(state, prompts, *m_menuPage, this);
     m_statePoll = new StatePoll(state, *m_menuPage, this);
+    m_itemEditor = new ItemEditor(state, prompts, *m_menuPage, *m_actions->CancelAct, this);
+    m_itemListCommands =
+        new ItemListCommands(state, *m_menuPage, *m_itemEditor, *m_menuFiles,
+                             {*m_actions->MoveStringUp, *m_actions->MoveStringDown}, this);
     wireCommands();
     FormCreate();
 }
@@ -128,6 +134,16 @@ void TMainForm::wireCommands()
     connect(m_menuFiles, &MenuFiles::previewRefreshRequested, this,
             &TMainForm::renderPreviewWhenFilesExist);
     connect(m_actions->NewAct, &QAction::triggered, m_menuFiles, &MenuFiles::NewActExecute);
+    connect(m_actions->CancelAct, &QAction::triggered, m_itemEditor, &ItemEditor::CancelActExecute);
+    connect(m_actions->ClearFileds, &QAction::triggered, m_itemEditor,
+            &ItemEditor::ClearFiledsExecute);
+    connect(m_actions->FocusOnCF, &QAction::triggered, m_itemEditor, &ItemEditor::FocusOnCFExecute);
+    connect(m_actions->MoveStringUp, &QAction::triggered, m_itemListCommands,
+            &ItemListCommands::MoveStringUpExecute);
+    connect(m_actions->MoveStringDown, &QAction::triggered, m_itemListCommands,
+            &ItemListCommands::MoveStringDownExecute);
+    connect(m_actions->DelAct, &QAction::triggered, m_itemListCommands,
+            &ItemListCommands::DelActExecute);
     connect(m_actions->SaveAct, &QAction::triggered, m_menuFiles, &MenuFiles::popUpSaveMenu);
     connect(m_actions->OpenAct, &QAction::triggered, m_menuFiles, &MenuFiles::popUpOpenMenu);
     for (QAction* action : m_menuFiles->boundFileActions())

@@ -6,6 +6,8 @@ class ActionList;
 class AboutPage;
 class AppState;
 class CfgEditorPage;
+class ItemEditor;
+class ItemListCommands;
 class MenuEditorPage;
 class MenuFiles;
 class OptionsPanel;
@@ -87,4 +89,6 @@ private:
     ActionList* m_actions = nullptr;
     MenuFiles* m_menuFiles = nullptr;
     StatePoll* m_statePoll = nullptr;
+    ItemEditor* m_itemEditor = nullptr;
+    ItemListCommands* m_itemListCommands = nullptr;
 };

@@ -23,7 +23,7 @@ FileDialogSpec cfgFileDialog(const char* title)
 {
     FileDialogSpec spec;
     spec.title = Translate(title);
-    spec.filter = Translate("menu.cfg (menu.cfg);;Все файлы (*.*)");
+    spec.filter = Translate("menu.cfg (menu.cfg);;Все файлы (*)");
     return spec;
 }
 

@@ -43,7 +43,7 @@ QString describeLine(const QString& line);
 // placed above their keys.
 QStringList defaultCfgLines();
 
-// The names of the keys the preview draws from.
+// The names of the keys the preview draws from, as the catalogue lists them.
 namespace CfgKeys {
 inline constexpr const char* MainBGimg = "MainBGimg";
 inline constexpr const char* ItemImg = "ItemImg";

@@ -51,7 +51,8 @@ TCIcons::TCIcons(Prompts& prompts, QWidget* parent) : QDialog(parent), m_prompts
 bool TCIcons::setUp(const QString& title, const QString& folder, const QString& masks, int width)
 {
     if (!folderExists(folder)) {
-        m_prompts.error(Translate("Папка \"%1\" не найдена.").arg(QDir::toNativeSeparators(folder)));
+        m_prompts.error(
+            Translate("Папка \"%1\" не найдена.").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
     setWindowTitle(title);

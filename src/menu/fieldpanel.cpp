@@ -123,8 +123,9 @@ FieldPanel::FieldPanel(QWidget* parent) : QFrame(parent)
         QLabel* label;
         QLineEdit* edit;
     };
+    m_nameCaption = caption("Название", m_name, this);
     const Row fieldRows[] = {
-        {m_keepName, caption("Название", m_name, this), m_name},
+        {m_keepName, m_nameCaption, m_name},
         {m_keepIcon, caption("Иконка (F8)", m_icon, this), m_icon},
         {m_keepType, caption("Тип ссылки", m_type, this), m_type},
         {m_keepParameter, caption("Параметр (F8)", m_parameter, this), m_parameter},
@@ -154,6 +155,37 @@ FieldPanel::FieldPanel(QWidget* parent) : QFrame(parent)
     layout->addLayout(rows);
     layout->addLayout(buttons);
     layout->addStretch();
+}
+
+MenuItem FieldPanel::item() const
+{
+    return {m_name->text(), m_icon->text(), m_type->text(), m_parameter->text()};
+}
+
+void FieldPanel::setItem(const MenuItem& item)
+{
+    m_name->setText(item.name);
+    m_icon->setText(item.icon);
+    m_type->setText(item.type);
+    m_parameter->setText(item.parameter);
+}
+
+void FieldPanel::clearAllFields()
+{
+    for (QLineEdit* edit : fields())
+        edit->clear();
+}
+
+void FieldPanel::setActionButton(const QString& caption, bool enabled)
+{
+    m_action->setText(caption);
+    m_action->setEnabled(enabled);
+}
+
+void FieldPanel::setExpanded(bool expanded)
+{
+    m_expanded = expanded;
+    m_keepHint->setVisible(expanded);
 }
 
 void FieldPanel::clearKeptFields()

@@ -40,12 +40,20 @@ public:
     QLabel* iconPreview() const { return m_iconPreview; }
     QLabel* keepHint() const { return m_keepHint; }
 
+    QLabel* nameCaption() const { return m_nameCaption; }
+
+    MenuItem item() const;
+    void setItem(const MenuItem& item);
+    void clearAllFields();
+    void setActionButton(const QString& caption, bool enabled);
+
     bool allFieldsFilled() const;
     // Empties the fields whose keep check box is ticked.
     void clearKeptFields();
 
     // Expanded, the whole panel shows; collapsed, only its top strip.
     bool isExpanded() const { return m_expanded; }
+    void setExpanded(bool expanded);
 
 private:
     QLineEdit* m_name;
@@ -65,5 +73,6 @@ private:
     QToolButton* m_showHide;
     QLabel* m_iconPreview;
     QLabel* m_keepHint;
+    QLabel* m_nameCaption;
     bool m_expanded = true;
 };

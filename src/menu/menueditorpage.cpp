@@ -98,6 +98,14 @@ MenuEditorPage::MenuEditorPage(AppState& state, QWidget* parent) : QWidget(paren
     m_hint->hide();
 }
 
+void MenuEditorPage::setFieldsExpanded(bool expanded)
+{
+    m_fields->setExpanded(expanded);
+    m_fields->move(listLeft, expanded ? panelTopExpanded : panelTopCollapsed);
+    m_items->resize(m_items->width(), expanded ? listHeightExpanded : listHeightCollapsed);
+    m_buffer->resize(m_buffer->width(), expanded ? bufferHeightExpanded : bufferHeightCollapsed);
+}
+
 QToolButton* MenuEditorPage::toolButton(const char* objectName, const char* hint, int standardIcon)
 {
     auto* button = new QToolButton(this);

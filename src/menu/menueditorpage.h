@@ -34,6 +34,10 @@ public:
     QToolButton* deleteFileButton() const { return m_deleteFile; }
     QToolButton* showBufferButton() const { return m_showBuffer; }
 
+    // Expanded, the field panel shows whole under the item list; collapsed, it slides down to
+    // its top strip and the item list and the buffer grow into the room it leaves.
+    void setFieldsExpanded(bool expanded);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -44,10 +44,9 @@ MenuFiles::MenuFiles(AppState& state, Prompts& prompts, MenuEditorPage& page, QO
     connect(page.quickOpenList(), &QComboBox::activated, this, &MenuFiles::MNUListSelect);
     connect(page.deleteFileButton(), &QToolButton::clicked, this, &MenuFiles::DelCurrFileClick);
     page.itemList()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(page.itemList(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) {
-                m_listMenu->popup(m_page.itemList()->viewport()->mapToGlobal(at));
-            });
+    connect(page.itemList(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_listMenu->popup(m_page.itemList()->viewport()->mapToGlobal(at));
+    });
 }
 
 void MenuFiles::setDialogs(TSiF& saveName, TCIcons& chooser)
@@ -77,13 +76,14 @@ void MenuFiles::buildMenus()
     // The first Save entry's C is a Latin letter.
     m_saveMenu = new QMenu(&m_page);
     m_saveMenu->setObjectName(u"SaveMenu"_s);
-    QAction* save = addEntry(m_saveMenu, "mSave", Translate("&1 Cохранить"), &MenuFiles::mSaveClick);
+    QAction* save =
+        addEntry(m_saveMenu, "mSave", Translate("&1 Cохранить"), &MenuFiles::mSaveClick);
     addEntry(m_saveMenu, "mSaveAs", Translate("&2 Сохранить как..."), &MenuFiles::mSaveAsClick);
     addEntry(m_saveMenu, "mSaveDM", Translate("&3 Сохранить в ...\\mnu..."),
              &MenuFiles::mSaveDMClick);
     m_saveMenu->addSeparator();
-    QAction* send = addEntry(m_saveMenu, "MenuSendOnPhone", Translate("Отправить на телефон..."),
-                             nullptr);
+    QAction* send =
+        addEntry(m_saveMenu, "MenuSendOnPhone", Translate("Отправить на телефон..."), nullptr);
 
     m_listMenu = new QMenu(&m_page);
     m_listMenu->setObjectName(u"CFMenu"_s);
@@ -91,14 +91,14 @@ void MenuFiles::buildMenus()
     addEntry(m_listMenu, "cfOpen", Translate("&2 Открыть..."), &MenuFiles::mOpenClick);
     addEntry(m_listMenu, "cfOpenDM", Translate("&3 Открыть из ...\\mnu..."),
              &MenuFiles::mOpenDMClick);
-    QAction* listSave = addEntry(m_listMenu, "m_Save", Translate("&4 Сохранить"),
-                                 &MenuFiles::mSaveClick);
+    QAction* listSave =
+        addEntry(m_listMenu, "m_Save", Translate("&4 Сохранить"), &MenuFiles::mSaveClick);
     addEntry(m_listMenu, "cfSaveAs", Translate("&5 Сохранить как..."), &MenuFiles::mSaveAsClick);
     addEntry(m_listMenu, "cfSaveDM", Translate("&6 Сохранить в ...\\mnu..."),
              &MenuFiles::mSaveDMClick);
     m_listMenu->addSeparator();
-    QAction* listSend = addEntry(m_listMenu, "MenuSendOnPhone2",
-                                 Translate("Отправить на телефон..."), nullptr);
+    QAction* listSend =
+        addEntry(m_listMenu, "MenuSendOnPhone2", Translate("Отправить на телефон..."), nullptr);
 
     m_boundFileActions = {save, listSave, send, listSend};
 }
@@ -176,8 +176,8 @@ void MenuFiles::focusByPanel()
 void MenuFiles::selectCurrentEntry()
 {
     QComboBox* quickOpen = m_page.quickOpenList();
-    const int entry = quickOpen->findText(fileNamePart(m_state.menuPath()), Qt::MatchExactly |
-                                                                                Qt::MatchCaseSensitive);
+    const int entry = quickOpen->findText(fileNamePart(m_state.menuPath()),
+                                          Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (entry >= 0)
         quickOpen->setCurrentIndex(entry);
 }
@@ -265,8 +265,8 @@ void MenuFiles::mOpenDMClick()
 {
     if (!confirmDiscardingChanges())
         return;
-    if (!m_chooser->setUp(Translate("Открыть меню"), m_state.menuFolderPath(u"\\mnu"_s),
-                          u"*.mnu"_s, 175))
+    if (!m_chooser->setUp(Translate("Открыть меню"), m_state.menuFolderPath(u"\\mnu"_s), u"*.mnu"_s,
+                          175))
         return;
     m_chooser->setRefreshesMenuLists(false);
     if (m_prompts.exec(*m_chooser) != QDialog::Accepted || m_chooser->chosenPath().isEmpty())
@@ -354,10 +354,9 @@ void MenuFiles::mSaveDMClick()
 void MenuFiles::DelCurrFileClick()
 {
     const QString& path = m_state.menuPath();
-    if (path.isEmpty() ||
-        !m_prompts.ask(Translate("TAVO - Редактор меню"),
-                       Translate("Вы действительно хотите удалить файл ") +
-                           QDir::toNativeSeparators(path) + u'?'))
+    if (path.isEmpty() || !m_prompts.ask(Translate("TAVO - Редактор меню"),
+                                         Translate("Вы действительно хотите удалить файл ") +
+                                             QDir::toNativeSeparators(path) + u'?'))
         return;
     QFile file(path);
     if (file.exists() && !file.remove()) {

@@ -69,8 +69,7 @@ void TSiF::showEvent(QShowEvent* event)
     m_name->clear();
     m_nameRequired = !m_ok->isEnabled();
     QStringList names;
-    for (const QString& file :
-         findFiles(m_state.menuFolderPath(u"\\mnu"_s), u"*.mnu"_s))
+    for (const QString& file : findFiles(m_state.menuFolderPath(u"\\mnu"_s), u"*.mnu"_s))
         names.append(file.chopped(4));
     names.sort(Qt::CaseInsensitive);
     m_name->addItems(names);

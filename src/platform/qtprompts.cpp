@@ -26,8 +26,8 @@ void QtPrompts::inform(const QString& title, const QString& text)
 
 void QtPrompts::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, m_state.applicationTitle(), text,
-                    QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, m_state.applicationTitle(), text, QMessageBox::Ok,
+                    m_parent);
     box.exec();
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 const QString notFound = u"Не найден "_s;
 const QString unsavedQuestion = u"Данные не сохранены. Продолжать?"_s;
-const QString cfgFilter = u"menu.cfg (menu.cfg);;Все файлы (*.*)"_s;
+const QString cfgFilter = u"menu.cfg (menu.cfg);;Все файлы (*)"_s;
 
 // What "Сохранить ...\data\menu.cfg" writes in a workspace without menu.cfg.
 const QByteArray defaultFile = ";this is simple menu config\r\n"
@@ -353,21 +353,22 @@ void TestCfgFiles::failedSaveChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<bool>("haveFile");
-    QTest::addColumn<bool>("removeDataFolder");
+    QTest::addColumn<bool>("fileForDataFolder");
     QTest::addColumn<QString>("target");
     const QString workspaceCfg = u"Data/sMenu/data/menu.cfg"_s;
-    QTest::newRow("save, folder removed") << "cfg_Save"_ba << true << true << workspaceCfg;
+    QTest::newRow("save, a file where the folder was")
+        << "cfg_Save"_ba << true << true << workspaceCfg;
     QTest::newRow("save into the workspace, a folder in the way")
         << "cfg_SaveInCFG"_ba << false << false << workspaceCfg;
-    QTest::newRow("save as into a missing folder")
-        << "cfg_SaveAs"_ba << true << false << u"missing/menu.cfg"_s;
+    QTest::newRow("save as below a file")
+        << "cfg_SaveAs"_ba << true << false << u"plain/menu.cfg"_s;
 }
 
 void TestCfgFiles::failedSaveChangesNothing()
 {
     QFETCH(QByteArray, button);
     QFETCH(bool, haveFile);
-    QFETCH(bool, removeDataFolder);
+    QFETCH(bool, fileForDataFolder);
     QFETCH(QString, target);
     CfgEditor editor;
     if (haveFile)
@@ -377,8 +378,11 @@ void TestCfgFiles::failedSaveChangesNothing()
     editor.startOnCfgPage();
     editor.cfg()->replaceLine(0, u"Name :z"_s);
     editor.state.setCfgChanged(true);
-    if (removeDataFolder)
+    if (fileForDataFolder) {
         QVERIFY(QDir(editor.menuFolderFile(u"data"_s)).removeRecursively());
+        editor.writeMenuFolderFile(u"data"_s, "not a folder");
+    }
+    editor.workspace.writeFile(u"plain"_s, "not a folder");
     const QStringList lines = editor.lines();
     const QString label = editor.fileLabel();
     editor.prompts.chooseNextFile(editor.workspace.path(target));
