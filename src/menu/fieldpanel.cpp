@@ -70,7 +70,6 @@ FieldPanel::FieldPanel(QWidget* parent) : QFrame(parent)
     m_showHide->setObjectName(QStringLiteral("SHFields"));
     m_showHide->setToolTip(Translate("Показать/скрыть"));
     m_showHide->setAccessibleName(m_showHide->toolTip());
-    m_showHide->setIcon(style()->standardIcon(QStyle::SP_TitleBarShadeButton));
     m_showHide->setFixedSize(24, 22);
 
     m_name = field("i_name", "Введите здесь название пункта меню", this);
@@ -155,6 +154,7 @@ FieldPanel::FieldPanel(QWidget* parent) : QFrame(parent)
     layout->addLayout(rows);
     layout->addLayout(buttons);
     layout->addStretch();
+    setExpanded(true);
 }
 
 MenuItem FieldPanel::item() const
@@ -186,6 +186,8 @@ void FieldPanel::setExpanded(bool expanded)
 {
     m_expanded = expanded;
     m_keepHint->setVisible(expanded);
+    m_showHide->setIcon(
+        style()->standardIcon(expanded ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp));
 }
 
 void FieldPanel::clearKeptFields()
