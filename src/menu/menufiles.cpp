@@ -195,16 +195,19 @@ void MenuFiles::openFromCommandLine(const QString& path)
     setMenuWindowTitle();
 }
 
-void MenuFiles::RefreshMenuLists()
+QStringList MenuFiles::refillBufferFileList()
 {
     const QStringList names = findFiles(m_state.menuFolderPath(u"\\mnu"_s), u"*.mnu"_s);
-
     QComboBox* bufferFiles = m_page.bufferGroup()->menuFiles();
     bufferFiles->clear();
     bufferFiles->addItems(names);
     bufferFiles->setCurrentIndex(-1);
+    return names;
+}
 
-    QStringList sorted = names;
+void MenuFiles::RefreshMenuLists()
+{
+    QStringList sorted = refillBufferFileList();
     sorted.sort(Qt::CaseInsensitive);
     QComboBox* quickOpen = m_page.quickOpenList();
     quickOpen->clear();
@@ -290,8 +293,7 @@ void MenuFiles::mOpenDMClick()
 void MenuFiles::MNUListSelect(int index)
 {
     QComboBox* quickOpen = m_page.quickOpenList();
-    if (m_state.menuChanged() &&
-        !m_prompts.ask(programCaption(), Translate("Данные не сохранены. Продолжать?"))) {
+    if (!confirmDiscardingChanges()) {
         if (!m_state.menuPath().isEmpty())
             selectCurrentEntry();
         return;
@@ -328,12 +330,8 @@ void MenuFiles::mSaveAsClick()
     m_state.setMenuPath(path);
     m_state.setMenuChanged(false);
     setMenuWindowTitle();
-    if (folderPart(path) == m_state.menuFolderPath(u"\\mnu"_s)) {
-        QComboBox* bufferFiles = m_page.bufferGroup()->menuFiles();
-        bufferFiles->clear();
-        bufferFiles->addItems(findFiles(m_state.menuFolderPath(u"\\mnu"_s), u"*.mnu"_s));
-        bufferFiles->setCurrentIndex(-1);
-    }
+    if (folderPart(path) == m_state.menuFolderPath(u"\\mnu"_s))
+        refillBufferFileList();
 }
 
 void MenuFiles::mSaveDMClick()

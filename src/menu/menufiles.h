@@ -71,6 +71,8 @@ private:
     void focusByPanel();
     void selectCurrentEntry();
     void setMenuWindowTitle();
+    // Refills the buffer's list of menu files; returns the names in the folder's order.
+    QStringList refillBufferFileList();
     void setTitles(const QString& caption, const QString& applicationTitle);
     void buildMenus();
     QAction* addEntry(QMenu* menu, const char* objectName, const QString& text,
