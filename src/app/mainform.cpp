@@ -105,9 +105,10 @@ void TMainForm::buildPages()
 
 void TMainForm::buildRightColumn()
 {
-    m_previewOptions = new PreviewOptions(this);
+    m_previewOptions = new PreviewOptions(m_prompts, this);
     m_previewOptions->move(rightColumnLeft, 30);
-    m_previewScreen = new PreviewScreen(m_state, this);
+    m_previewScreen =
+        new PreviewScreen(m_state, m_prompts, *m_previewOptions, *m_cfgPage->cfgList(), this);
     m_previewScreen->move(rightColumnLeft, 200);
     m_optionsPanel = new OptionsPanel(this);
     m_optionsPanel->setGeometry(rightColumnLeft, 549, 256, 148);
@@ -142,7 +143,9 @@ void TMainForm::FormCreate()
     loadBufferFile();
     m_cfgPage->LoadWorkspaceCfg();
     probeCobexTools();
-    renderPreviewWhenFilesExist();
+    // The screen already has the size the options name, and the wallpaper is always drawn over
+    // the whole screen.
+    m_previewScreen->renderWhenFilesExist();
 }
 
 void TMainForm::createWorkspaceFolders()
@@ -202,12 +205,6 @@ void TMainForm::loadBufferFile()
         m_prompts.error(read.error);
 }
 
-void TMainForm::renderPreviewWhenFilesExist()
-{
-    if (fileExists(m_state.menuFolderPath(u"\\mnu\\main.mnu"_s)) && fileExists(m_state.cfgPath()))
-        m_previewScreen->RenderPreview();
-}
-
 void TMainForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -221,7 +218,7 @@ void TMainForm::FormShow()
     if (!m_commandLineFile.isEmpty())
         m_menuFiles->openFromCommandLine(m_commandLineFile);
     m_menuFiles->RefreshMenuLists();
-    renderPreviewWhenFilesExist();
+    m_previewScreen->renderWhenFilesExist();
 }
 
 bool TMainForm::menuPageShowing() const

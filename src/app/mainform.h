@@ -56,7 +56,6 @@ private:
     void probeOptionalFiles();
     void probeCobexTools();
     void loadBufferFile();
-    void renderPreviewWhenFilesExist();
     bool menuPageShowing() const;
 
     void QuitActExecute();
