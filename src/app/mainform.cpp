@@ -17,6 +17,7 @@
 #include "platform/prompts.h"
 #include "preview/previewoptions.h"
 #include "preview/previewscreen.h"
+#include "preview/scenebuilder.h"
 #include "statepoll.h"
 
 #include <QAction>
@@ -164,13 +165,8 @@ void TMainForm::probeOptionalFiles()
     m_aboutPage->historyButton()->setVisible(
         fileExists(m_state.programPath(u"\\Data\\changelog.txt"_s)));
 
-    const QString wallpapers[] = {u"\\Data\\wallpaper.jpg"_s, u"\\Data\\wallpaper.png"_s,
-                                  u"\\Data\\wallpaper.bmp"_s};
-    const bool anyWallpaper =
-        std::any_of(std::begin(wallpapers), std::end(wallpapers), [this](const QString& wallpaper) {
-            return fileExists(m_state.programPath(wallpaper));
-        });
-    if (anyWallpaper)
+    const QStringList wallpapers = fixedWallpaperPaths(m_state.programDir());
+    if (std::any_of(wallpapers.begin(), wallpapers.end(), fileExists))
         m_previewOptions->wallpaperChoice()->click();
     else
         m_previewOptions->backgroundChoice()->click();

@@ -36,6 +36,7 @@ struct PreviewSettings
 // menu.cfg as the configuration editor holds them, and the options.
 struct PreviewInput
 {
+    // Where Data\wallpaper.jpg, .png and .bmp are looked for; empty: nowhere.
     QString programDir;
     QString menuFolder;
     QStringList cfgLines;

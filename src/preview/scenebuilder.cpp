@@ -157,9 +157,7 @@ private:
         PreviewStage& stage = m_scene.stage;
         if (m_settings.wallpaper) {
             bool shown = false;
-            for (const QString& tail : {u"\\Data\\wallpaper.jpg"_s, u"\\Data\\wallpaper.png"_s,
-                                        u"\\Data\\wallpaper.bmp"_s}) {
-                const QString path = joinPath(m_input.programDir, tail);
+            for (const QString& path : fixedWallpaperPaths(m_input.programDir)) {
                 if (!fileExists(path))
                     continue;
                 if (!read(path, stage.wallpaper))
@@ -366,6 +364,15 @@ private:
 };
 
 } // namespace
+
+QStringList fixedWallpaperPaths(const QString& programDir)
+{
+    if (programDir.isEmpty())
+        return {};
+    return {joinPath(programDir, u"\\Data\\wallpaper.jpg"_s),
+            joinPath(programDir, u"\\Data\\wallpaper.png"_s),
+            joinPath(programDir, u"\\Data\\wallpaper.bmp"_s)};
+}
 
 PreviewScene buildPreviewScene(const PreviewInput& input, PreviewStage stage, quint8 cursor,
                                const HexReport& report)

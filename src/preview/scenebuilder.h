@@ -14,3 +14,7 @@
 // to report, and the render goes on.
 PreviewScene buildPreviewScene(const PreviewInput& input, PreviewStage stage, quint8 cursor,
                                const HexReport& report);
+
+// The fixed wallpapers of a program folder, in the order they are read: Data\wallpaper.jpg,
+// .png and .bmp. None without a folder.
+QStringList fixedWallpaperPaths(const QString& programDir);
