@@ -7,7 +7,9 @@
 #include "common/translate.h"
 #include "menu/menuline.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
 
@@ -33,26 +35,45 @@ constexpr int iconDrop = 2;
 
 struct PictureRead
 {
+    enum class Result
+    {
+        Missing,
+        Read,
+        Failed
+    };
+    Result result = Result::Missing;
     QImage picture;
     QString error;
 };
 
-// Reads a picture by its file's extension, in any letter case: PNG, BMP or JPEG.
+// Reads a picture by its file's extension, in any letter case: PNG, BMP or JPEG. A path that
+// names no file is no error: the element it would feed is left out.
 PictureRead readPicture(const QString& path)
 {
+    // The file is opened first, and then read whole: that tells a missing file and decodes from
+    // memory with the fewest calls to the file system, which matters with hundreds of icons.
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (!opened && !fileExists(path))
+        return {};
+    const auto failure = [&path](const QString& reason) {
+        return PictureRead{PictureRead::Result::Failed, QImage(),
+                           Translate("Не удаётся прочитать рисунок \"%1\":\n%2")
+                               .arg(QDir::toNativeSeparators(path), reason)};
+    };
     static const QStringList knownExtensions = {u".png"_s, u".bmp"_s, u".jpg"_s, u".jpeg"_s};
     const QString extension = extensionPart(path).toLower();
-    const auto failure = [&path](const QString& reason) {
-        return PictureRead{QImage(), Translate("Не удаётся прочитать рисунок \"%1\":\n%2")
-                                         .arg(QDir::toNativeSeparators(path), reason)};
-    };
     if (!knownExtensions.contains(extension))
         return failure(Translate("неизвестное расширение файла (%1)").arg(extensionPart(path)));
-    QImageReader reader(path, extension.sliced(1).toLatin1());
+    if (!opened)
+        return failure(file.errorString());
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, extension.sliced(1).toLatin1());
     QImage picture = reader.read();
     if (picture.isNull())
         return failure(reader.errorString());
-    return {picture, QString()};
+    return {PictureRead::Result::Read, picture, QString()};
 }
 
 // A start-button picture is drawn transparent: a bitmap leaves out the colour of its bottom-left
@@ -120,14 +141,23 @@ private:
         return false;
     }
 
-    // Reads a picture into picture; false (the render fails) when it cannot be read.
-    bool read(const QString& path, QImage& picture)
+    // Reads a picture into picture when its file exists. False when it exists but cannot be
+    // read: the render has failed.
+    bool read(const QString& path, QImage& picture, bool& present)
     {
         PictureRead result = readPicture(path);
-        if (!result.error.isEmpty())
+        present = result.result == PictureRead::Result::Read;
+        if (result.result == PictureRead::Result::Failed)
             return fail(result.error);
-        picture = std::move(result.picture);
+        if (present)
+            picture = std::move(result.picture);
         return true;
+    }
+
+    // The phone's own pictures cannot be shown; one that exists ends the render.
+    bool isPhonePicture(const QString& path) const
+    {
+        return extensionPart(path) == phonePictureExtension;
     }
 
     bool readNumber(const QString& value, int& number)
@@ -157,19 +187,15 @@ private:
         PreviewStage& stage = m_scene.stage;
         if (m_settings.wallpaper) {
             bool shown = false;
+            bool present = false;
             for (const QString& path : fixedWallpaperPaths(m_input.programDir)) {
-                if (!fileExists(path))
-                    continue;
-                if (!read(path, stage.wallpaper))
+                if (!read(path, stage.wallpaper, present))
                     return false;
-                shown = true;
+                shown = shown || present;
             }
             if (!shown && !m_settings.chosenWallpaper.isEmpty() &&
-                fileExists(m_settings.chosenWallpaper)) {
-                if (!read(m_settings.chosenWallpaper, stage.wallpaper))
-                    return false;
-                shown = true;
-            }
+                !read(m_settings.chosenWallpaper, stage.wallpaper, shown))
+                return false;
             if (shown)
                 return true;
         }
@@ -213,9 +239,9 @@ private:
         const auto is = [&line](const char* key) {
             return StartsWith(QString::fromLatin1(key), line);
         };
-        if (is(CfgKeys::MainBGimg) && fileExists(picture) && !setBackground(picture))
+        if (is(CfgKeys::MainBGimg) && !setBackground(picture))
             return false;
-        if (is(CfgKeys::ItemImg) && fileExists(picture) && !measureItem(picture))
+        if (is(CfgKeys::ItemImg) && !measureItem(picture))
             return false;
         if (is(CfgKeys::StartButtonImg) && !setStartButton(picture))
             return false;
@@ -255,13 +281,17 @@ private:
     bool setBackground(const QString& path)
     {
         PictureBox& element = background();
-        if (extensionPart(path) == phonePictureExtension) {
+        if (isPhonePicture(path)) {
+            if (!fileExists(path))
+                return true;
             element.picture = QImage();
             return stopAtPhonePicture();
         }
-        if (!read(path, element.picture))
+        bool present = false;
+        if (!read(path, element.picture, present))
             return false;
-        element.box.setSize(element.picture.size());
+        if (present)
+            element.box.setSize(element.picture.size());
         return true;
     }
 
@@ -271,9 +301,11 @@ private:
         if (extension != u".PNG"_s && extension != u".BMP"_s)
             return true;
         QImage picture;
-        if (!read(path, picture))
+        bool present = false;
+        if (!read(path, picture, present))
             return false;
-        m_scene.itemStep = picture.height();
+        if (present)
+            m_scene.itemStep = picture.height();
         return true;
     }
 
@@ -281,18 +313,22 @@ private:
     {
         PictureBox& element = m_scene.stage.startButton;
         element.box.setHeight(0);
-        if (!fileExists(path))
-            return true;
-        if (extensionPart(path) == phonePictureExtension) {
+        if (isPhonePicture(path)) {
+            if (!fileExists(path))
+                return true;
             element.picture = QImage();
             return stopAtPhonePicture();
         }
         QImage picture;
-        if (!read(path, picture))
+        bool present = false;
+        if (!read(path, picture, present))
             return false;
-        element.picture = transparentPicture(path, picture);
-        const int height = element.picture.height();
-        element.box = QRect(0, m_settings.screen.height() - height, element.box.width(), height);
+        if (present) {
+            element.picture = transparentPicture(path, picture);
+            const int height = element.picture.height();
+            element.box =
+                QRect(0, m_settings.screen.height() - height, element.box.width(), height);
+        }
         return true;
     }
 
@@ -300,15 +336,18 @@ private:
     // the file cannot be read.
     bool addPicture(PreviewElement::Kind kind, int item, const QString& path, const QRect& box)
     {
-        if (!fileExists(path) || extensionPart(path) == phonePictureExtension)
+        if (isPhonePicture(path))
             return true;
         PreviewElement element;
-        element.kind = kind;
-        element.item = item;
-        element.box = box;
-        if (!read(path, element.picture))
+        bool present = false;
+        if (!read(path, element.picture, present))
             return false;
-        m_scene.elements.append(std::move(element));
+        if (present) {
+            element.kind = kind;
+            element.item = item;
+            element.box = box;
+            m_scene.elements.append(std::move(element));
+        }
         return true;
     }
 
