@@ -19,10 +19,11 @@ using namespace Qt::StringLiterals;
 
 PreviewScreen::PreviewScreen(AppState& state, Prompts& prompts, PreviewOptions& options,
                              const LineList& cfg, QWidget* parent)
-    : QGroupBox(Translate("Предпросмотр"), parent), m_state(state), m_prompts(prompts),
-      m_options(options), m_cfg(cfg)
+    : QGroupBox(parent), m_state(state), m_prompts(prompts), m_options(options), m_cfg(cfg)
 {
     setObjectName(u"PGroup"_s);
+    // The screen is centred in the whole group, so a caption would lie under the largest one.
+    setAccessibleName(Translate("Предпросмотр"));
     setFixedSize(256, 343);
     m_screen = new QLabel(this);
     m_screen->setObjectName(u"PPanel"_s);
@@ -51,6 +52,7 @@ void PreviewScreen::RenderPreview()
     input.menuFolder = m_state.menuFolder();
     input.cfgLines = m_cfg.lines();
     input.settings = m_options.settings(m_screen->size());
+    // Characters that are no hexadecimal digits in a colour are shown in plain message boxes.
     const HexReport report = [this](const QString& message) { m_prompts.message(message); };
     m_scene = buildPreviewScene(input, std::move(m_scene.stage), m_state.previewCursor(), report);
     m_state.setPreviewCursor(m_scene.cursor);

@@ -26,6 +26,7 @@ const QString defaultFontName = u"Times New Roman"_s;
 constexpr int labelDefaultPoints = 8;
 // The screen is drawn at 96 pixels an inch, as on the PC the menus are made on.
 constexpr int screenDpi = 96;
+constexpr int pointsPerInch = 72;
 // A picture element the renderer makes is this wide and high unless a width is given.
 constexpr int elementSide = 105;
 // The bottom item's top lies this far above the menu background's bottom edge.
@@ -100,7 +101,7 @@ QFont itemFont(const PreviewSettings& settings)
     font.setStyleHint(QFont::Serif);
     const int points = settings.fontPoints.value_or(labelDefaultPoints);
     // Rounded as the PC rounds a point size to pixels; a text is at least one pixel high.
-    font.setPixelSize(std::max(1, (points * screenDpi + 36) / 72));
+    font.setPixelSize(std::max(1, (points * screenDpi + pointsPerInch / 2) / pointsPerInch));
     return font;
 }
 
@@ -163,10 +164,10 @@ private:
     bool readNumber(const QString& value, int& number)
     {
         bool ok = false;
-        const int read = value.toInt(&ok, 10);
+        const int parsed = value.toInt(&ok, 10);
         if (!ok)
             return fail(Translate("\"%1\" не является целым числом").arg(value));
-        number = read;
+        number = parsed;
         return true;
     }
 
