@@ -19,6 +19,7 @@
 #include "platform/prompts.h"
 #include "preview/previewoptions.h"
 #include "preview/previewscreen.h"
+#include "preview/scenebuilder.h"
 #include "statepoll.h"
 
 #include <QAction>
@@ -111,9 +112,10 @@ void TMainForm::buildPages()
 
 void TMainForm::buildRightColumn()
 {
-    m_previewOptions = new PreviewOptions(this);
+    m_previewOptions = new PreviewOptions(m_prompts, this);
     m_previewOptions->move(rightColumnLeft, 30);
-    m_previewScreen = new PreviewScreen(m_state, this);
+    m_previewScreen =
+        new PreviewScreen(m_state, m_prompts, *m_previewOptions, *m_cfgPage->cfgList(), this);
     m_previewScreen->move(rightColumnLeft, 200);
     m_optionsPanel = new OptionsPanel(this);
     m_optionsPanel->setGeometry(rightColumnLeft, 549, 256, 148);
@@ -131,8 +133,10 @@ void TMainForm::wireCommands()
                 m_menuFolderEdit->setText(QDir::toNativeSeparators(folder));
             });
     connect(m_menuFiles, &MenuFiles::menuFolderChosen, this, &TMainForm::loadWorkspace);
-    connect(m_menuFiles, &MenuFiles::previewRefreshRequested, this,
-            &TMainForm::renderPreviewWhenFilesExist);
+    connect(m_menuFiles, &MenuFiles::previewRefreshRequested, m_previewScreen,
+            &PreviewScreen::b_RefreshPreviewClick);
+    connect(m_cfgPage, &CfgEditorPage::previewRefreshRequested, m_previewScreen,
+            &PreviewScreen::b_RefreshPreviewClick);
     connect(m_actions->NewAct, &QAction::triggered, m_menuFiles, &MenuFiles::NewActExecute);
     connect(m_actions->CancelAct, &QAction::triggered, m_itemEditor, &ItemEditor::CancelActExecute);
     connect(m_actions->ClearFileds, &QAction::triggered, m_itemEditor,
@@ -170,7 +174,9 @@ void TMainForm::FormCreate()
     loadBufferFile();
     m_cfgPage->LoadWorkspaceCfg();
     probeCobexTools();
-    renderPreviewWhenFilesExist();
+    // The screen already has the size the options name, and the wallpaper is always drawn over
+    // the whole screen.
+    m_previewScreen->renderWhenFilesExist();
 }
 
 void TMainForm::createWorkspaceFolders()
@@ -189,13 +195,8 @@ void TMainForm::probeOptionalFiles()
     m_aboutPage->historyButton()->setVisible(
         fileExists(m_state.programPath(u"\\Data\\changelog.txt"_s)));
 
-    const QString wallpapers[] = {u"\\Data\\wallpaper.jpg"_s, u"\\Data\\wallpaper.png"_s,
-                                  u"\\Data\\wallpaper.bmp"_s};
-    const bool anyWallpaper =
-        std::any_of(std::begin(wallpapers), std::end(wallpapers), [this](const QString& wallpaper) {
-            return fileExists(m_state.programPath(wallpaper));
-        });
-    if (anyWallpaper)
+    const QStringList wallpapers = fixedWallpaperPaths(m_state.programDir());
+    if (std::any_of(wallpapers.begin(), wallpapers.end(), fileExists))
         m_previewOptions->wallpaperChoice()->click();
     else
         m_previewOptions->backgroundChoice()->click();
@@ -230,12 +231,6 @@ void TMainForm::loadBufferFile()
         m_prompts.error(read.error);
 }
 
-void TMainForm::renderPreviewWhenFilesExist()
-{
-    if (fileExists(m_state.menuFolderPath(u"\\mnu\\main.mnu"_s)) && fileExists(m_state.cfgPath()))
-        m_previewScreen->RenderPreview();
-}
-
 void TMainForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -249,7 +244,7 @@ void TMainForm::FormShow()
     if (!m_commandLineFile.isEmpty())
         m_menuFiles->openFromCommandLine(m_commandLineFile);
     m_menuFiles->RefreshMenuLists();
-    renderPreviewWhenFilesExist();
+    m_previewScreen->renderWhenFilesExist();
 }
 
 bool TMainForm::menuPageShowing() const
@@ -305,5 +300,5 @@ void TMainForm::loadWorkspace()
         m_previewScreen->screen()->hide();
     m_cfgPage->LoadWorkspaceCfg();
     if (cfgFound)
-        renderPreviewWhenFilesExist();
+        m_previewScreen->b_RefreshPreviewClick();
 }

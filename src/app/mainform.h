@@ -64,7 +64,6 @@ private:
     void probeOptionalFiles();
     void probeCobexTools();
     void loadBufferFile();
-    void renderPreviewWhenFilesExist();
     // Loads the menu folder's menu.cfg (or the default lines) and redraws or hides the preview.
     void loadWorkspace();
     bool menuPageShowing() const;

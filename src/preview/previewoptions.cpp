@@ -1,17 +1,23 @@
 #include "previewoptions.h"
 
+#include "common/strings1251.h"
 #include "common/translate.h"
 #include "links/roundedpanel.h"
+#include "platform/prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 template <typename Widget> Widget* named(Widget* widget, const char* objectName)
@@ -21,8 +27,8 @@ template <typename Widget> Widget* named(Widget* widget, const char* objectName)
 }
 } // namespace
 
-PreviewOptions::PreviewOptions(QWidget* parent)
-    : QGroupBox(Translate("Опции предпросмотра"), parent)
+PreviewOptions::PreviewOptions(Prompts& prompts, QWidget* parent)
+    : QGroupBox(Translate("Опции предпросмотра"), parent), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("GroupBox2"));
     setFixedSize(256, 166);
@@ -54,6 +60,8 @@ PreviewOptions::PreviewOptions(QWidget* parent)
     m_swatch = named(new RoundedPanel(this), "bkcol");
     m_swatch->setFillColour(Qt::yellow);
     m_swatch->setGeometry(192, 46, 58, 22);
+    m_swatch->setAccessibleName(Translate("Цвет фона"));
+    m_swatch->installEventFilter(this);
 
     m_refresh = named(new QPushButton(Translate("Обновить"), this), "b_RefreshPreview");
     m_refresh->setGeometry(6, 72, 84, 22);
@@ -88,4 +96,98 @@ PreviewOptions::PreviewOptions(QWidget* parent)
     m_cursorDown->setToolTip(Translate("Курсор вниз"));
     m_cursorDown->setAccessibleName(m_cursorDown->toolTip());
     m_cursorDown->setGeometry(224, 134, 26, 24);
+
+    // Changing the font, its size, the background or wallpaper choice, the numbering, the
+    // outline or the start button only redraws.
+    connect(m_font, &QFontComboBox::currentFontChanged, this, &PreviewOptions::refreshRequested);
+    // Every change of the size box's text counts, an empty or unfinished one too.
+    connect(m_fontSize->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            &PreviewOptions::refreshRequested);
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             m_background, m_wallpaper, m_digits, m_outline, m_startButton, m_refresh})
+        connect(button, &QAbstractButton::clicked, this, &PreviewOptions::refreshRequested);
+    connect(m_changeBackground, &QPushButton::clicked, this, &PreviewOptions::ChangeBGClick);
+    connect(m_changeWallpaper, &QPushButton::clicked, this, &PreviewOptions::ChangeWallpClick);
+    connect(m_autoUpdate, &QCheckBox::clicked, this, &PreviewOptions::AUpdateClick);
+}
+
+QSize PreviewOptions::screenSize() const
+{
+    const auto [width, height] = SplitAtChar(m_size->currentText(), u'x');
+    return QSize(width.toInt(), height.toInt());
+}
+
+bool PreviewOptions::startButtonShown() const
+{
+    return m_startButton->isChecked();
+}
+
+bool PreviewOptions::autoUpdate() const
+{
+    return m_autoUpdate->isChecked();
+}
+
+PreviewSettings PreviewOptions::settings(QSize screen) const
+{
+    PreviewSettings settings;
+    settings.screen = screen;
+    settings.wallpaper = m_wallpaper->isChecked();
+    settings.background = m_swatch->fillColour();
+    settings.chosenWallpaper = m_wallpaperPath->text();
+    if (m_font->currentIndex() >= 0)
+        settings.fontName = m_font->currentText();
+    // An empty size box leaves the texts at their default size; a text that is no number
+    // counts as the smallest size.
+    const QString sizeText = m_fontSize->cleanText();
+    if (sizeText.isEmpty()) {
+        settings.fontPoints.reset();
+    } else {
+        bool ok = false;
+        const int points = sizeText.toInt(&ok);
+        settings.fontPoints = ok ? points : m_fontSize->minimum();
+    }
+    settings.digits = m_digits->isChecked();
+    settings.outline = m_outline->isChecked();
+    return settings;
+}
+
+bool PreviewOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_swatch && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ChangeBGClick();
+        return true;
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void PreviewOptions::ChangeBGClick()
+{
+    QColor colour;
+    if (!m_prompts.chooseColor(colour))
+        return;
+    m_swatch->setFillColour(colour);
+    m_background->setChecked(true);
+    Q_EMIT refreshRequested();
+}
+
+void PreviewOptions::ChangeWallpClick()
+{
+    FileDialogSpec spec;
+    spec.title = Translate("Открыть обои...");
+    spec.filter = u"PNG,JPG,BMP (*.png *.jpg *.jpeg *.bmp);;PNG (*.png);;JPG (*.jpg *.jpeg);;"
+                  u"BMP (*.bmp)"_s;
+    const QString path = m_prompts.openFileName(spec);
+    if (path.isEmpty())
+        return;
+    // Only the path is kept; the file stays where it is.
+    m_wallpaperPath->setText(path);
+    m_wallpaper->setChecked(true);
+    Q_EMIT refreshRequested();
+}
+
+void PreviewOptions::AUpdateClick()
+{
+    if (m_autoUpdate->isChecked())
+        Q_EMIT refreshRequested();
 }
