@@ -8,32 +8,45 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace {
+// Texts may end their lines with a lone carriage return, as the start-up warnings do; a message
+// box breaks lines only at line feeds.
+QString displayed(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+} // namespace
+
 bool QtPrompts::ask(const QString& title, const QString& text)
 {
-    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(m_parent, title, displayed(text),
+                                 QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void QtPrompts::warn(const QString& title, const QString& text)
 {
-    QMessageBox::warning(m_parent, title, text);
+    QMessageBox::warning(m_parent, title, displayed(text));
 }
 
 void QtPrompts::inform(const QString& title, const QString& text)
 {
-    QMessageBox::information(m_parent, title, text);
+    QMessageBox::information(m_parent, title, displayed(text));
 }
 
 void QtPrompts::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, m_state.applicationTitle(), text, QMessageBox::Ok,
-                    m_parent);
+    QMessageBox box(QMessageBox::NoIcon, m_state.applicationTitle(), displayed(text),
+                    QMessageBox::Ok, m_parent);
     box.exec();
 }
 
 void QtPrompts::error(const QString& text)
 {
-    QMessageBox::critical(m_parent, m_state.applicationTitle(), text);
+    QMessageBox::critical(m_parent, m_state.applicationTitle(), displayed(text));
 }
 
 QString QtPrompts::openFileName(const FileDialogSpec& spec)
