@@ -247,11 +247,6 @@ void TMainForm::FormShow()
     m_previewScreen->renderWhenFilesExist();
 }
 
-bool TMainForm::menuPageShowing() const
-{
-    return m_editor->currentWidget() == m_menuPage;
-}
-
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     // The window closes only through Quit, which asks about unsaved changes first.

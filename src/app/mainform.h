@@ -66,7 +66,6 @@ private:
     void loadBufferFile();
     // Loads the menu folder's menu.cfg (or the default lines) and redraws or hides the preview.
     void loadWorkspace();
-    bool menuPageShowing() const;
 
     void QuitActExecute();
     void ErrorWarnClick();

@@ -21,10 +21,6 @@ public:
     // must not be opened then.
     bool setUp(const QString& title, const QString& folder, const QString& masks, int width);
 
-    // Whether deleting a file in the chooser refreshes the lists of menu files.
-    bool refreshesMenuLists() const { return m_refreshMenuLists; }
-    void setRefreshesMenuLists(bool refresh) { m_refreshMenuLists = refresh; }
-
     // The full path of the chosen file; empty when none is chosen.
     QString chosenPath() const;
 
@@ -42,5 +38,4 @@ private:
     QPushButton* m_cancel;
     QString m_folder;
     QString m_masks;
-    bool m_refreshMenuLists = false;
 };

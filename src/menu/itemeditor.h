@@ -30,9 +30,6 @@ public:
     void SHFieldsClick();
     void FocusOnCFExecute();
 
-    // Set while the user keeps the panel collapsed: each edit then closes it again.
-    bool collapseAfterEdit() const { return m_collapseAfterEdit; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,5 +44,6 @@ private:
     MenuEditorPage& m_page;
     QAction& m_cancelAction;
     QPersistentModelIndex m_loadedItem;
+    // Set while the user keeps the panel collapsed: each edit then closes it again.
     bool m_collapseAfterEdit = false;
 };

@@ -32,7 +32,6 @@ public:
     QToolButton* moveUpButton() const { return m_moveUp; }
     QToolButton* moveDownButton() const { return m_moveDown; }
     QToolButton* deleteFileButton() const { return m_deleteFile; }
-    QToolButton* showBufferButton() const { return m_showBuffer; }
 
     // Expanded, the field panel shows whole under the item list; collapsed, it slides down to
     // its top strip and the item list and the buffer grow into the room it leaves.

@@ -271,7 +271,6 @@ void MenuFiles::mOpenDMClick()
     if (!m_chooser->setUp(Translate("Открыть меню"), m_state.menuFolderPath(u"\\mnu"_s), u"*.mnu"_s,
                           175))
         return;
-    m_chooser->setRefreshesMenuLists(false);
     if (m_prompts.exec(*m_chooser) != QDialog::Accepted || m_chooser->chosenPath().isEmpty())
         return;
     const QString path = m_chooser->chosenPath();

@@ -50,9 +50,6 @@ public:
     void popUpSaveMenu();
     void popUpOpenMenu();
 
-    QMenu* openMenu() const { return m_openMenu; }
-    QMenu* saveMenu() const { return m_saveMenu; }
-    QMenu* listMenu() const { return m_listMenu; }
     // The entries that need a bound menu file: Save in both menus and both send entries.
     QList<QAction*> boundFileActions() const;
 
