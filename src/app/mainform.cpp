@@ -174,9 +174,7 @@ void TMainForm::FormCreate()
     loadBufferFile();
     m_cfgPage->LoadWorkspaceCfg();
     probeCobexTools();
-    // The screen already has the size the options name, and the wallpaper is always drawn over
-    // the whole screen.
-    m_previewScreen->renderWhenFilesExist();
+    // The first preview is drawn once the window shows, from everything loaded here.
 }
 
 void TMainForm::createWorkspaceFolders()
@@ -195,11 +193,13 @@ void TMainForm::probeOptionalFiles()
     m_aboutPage->historyButton()->setVisible(
         fileExists(m_state.programPath(u"\\Data\\changelog.txt"_s)));
 
+    // The choice is made without its click command: drawing now, before menu.cfg is loaded,
+    // would only repeat the drawing at the window's showing, and any error with it.
     const QStringList wallpapers = fixedWallpaperPaths(m_state.programDir());
     if (std::any_of(wallpapers.begin(), wallpapers.end(), fileExists))
-        m_previewOptions->wallpaperChoice()->click();
+        m_previewOptions->wallpaperChoice()->setChecked(true);
     else
-        m_previewOptions->backgroundChoice()->click();
+        m_previewOptions->backgroundChoice()->setChecked(true);
 }
 
 void TMainForm::probeCobexTools()

@@ -69,6 +69,7 @@ private Q_SLOTS:
     void wallpaper();
     void optionsRedraw();
     void renderErrorsAreShown();
+    void damagedWallpaperIsReportedOnceAtStart();
     void onlyACompletedRenderShowsTheScreen();
 };
 
@@ -316,13 +317,13 @@ void TestPreviewOptions::renderErrorsAreShown()
     EditorFixture editor;
     prepare(editor, {u"Calls|||"_s}, {u"ItemColor :64GG0000"_s, u"X0 :abc"_s});
     editor.start();
+    // Start-up draws the preview once, so each problem is reported once.
     const auto messages = editor.prompts.shownOf(ScriptedPrompts::Kind::Message);
-    QVERIFY(!messages.isEmpty());
+    QCOMPARE(messages.size(), 2);
     QCOMPARE(messages.first().text, u"Не могу преобразовать HEX-значение: GG"_s);
     const auto errors = editor.prompts.shownOf(ScriptedPrompts::Kind::Error);
-    QVERIFY(!errors.isEmpty());
-    for (const auto& error : errors)
-        QVERIFY2(error.text.contains(u"\"abc\""_s), qPrintable(error.text));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().text.contains(u"\"abc\""_s), qPrintable(errors.first().text));
     QCOMPARE(previewOf(editor)->scene().end, PreviewScene::End::Failed);
 
     editor.prompts.clear();
@@ -330,6 +331,18 @@ void TestPreviewOptions::renderErrorsAreShown()
     QTest::mouseClick(editor.find<QPushButton>("b_RefreshPreview"), Qt::LeftButton);
     QCOMPARE(previewOf(editor)->scene().end, PreviewScene::End::Completed);
     QCOMPARE(editor.prompts.count(ScriptedPrompts::Kind::Error), 0);
+}
+
+void TestPreviewOptions::damagedWallpaperIsReportedOnceAtStart()
+{
+    EditorFixture editor;
+    prepare(editor, {u"Calls|||"_s});
+    editor.workspace.writeFile(u"Data/wallpaper.jpg"_s, "not a picture");
+    editor.start();
+    const auto errors = editor.prompts.shownOf(ScriptedPrompts::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.first().text.contains(u"wallpaper.jpg"_s));
+    QVERIFY(editor.find<QRadioButton>("CWallp")->isChecked());
 }
 
 void TestPreviewOptions::onlyACompletedRenderShowsTheScreen()
