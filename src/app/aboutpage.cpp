@@ -1,10 +1,13 @@
 #include "aboutpage.h"
 
+#include "common/appstate.h"
 #include "common/translate.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,7 +34,7 @@ QPixmap phonePicture()
 
 } // namespace
 
-AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
+AboutPage::AboutPage(const AppState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("AboutPage"));
 
@@ -61,6 +64,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     m_history = new QPushButton(Translate("История версий"), this);
     m_history->setObjectName(QStringLiteral("HistVerB"));
     m_history->hide();
+    connect(m_history, &QPushButton::clicked, this, &AboutPage::HistVerBClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -72,4 +76,10 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(credits);
     layout->addStretch();
     layout->addWidget(m_history, 0, Qt::AlignLeft);
+}
+
+void AboutPage::HistVerBClick()
+{
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(m_state.programPath(QStringLiteral("\\Data\\changelog.txt"))));
 }

@@ -25,7 +25,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -35,7 +34,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -104,7 +102,7 @@ void TMainForm::buildPages()
 
     m_menuPage = new MenuEditorPage(m_state);
     m_cfgPage = new CfgEditorPage(m_state, m_prompts);
-    m_aboutPage = new AboutPage;
+    m_aboutPage = new AboutPage(m_state);
     m_editor->addTab(m_menuPage, Translate("Редактор меню"));
     m_editor->addTab(m_cfgPage, Translate("Редактор настроек меню"));
     m_editor->addTab(m_aboutPage, Translate("О программе"));
@@ -117,16 +115,14 @@ void TMainForm::buildRightColumn()
     m_previewScreen =
         new PreviewScreen(m_state, m_prompts, *m_previewOptions, *m_cfgPage->cfgList(), this);
     m_previewScreen->move(rightColumnLeft, 200);
-    m_optionsPanel = new OptionsPanel(this);
+    m_optionsPanel = new OptionsPanel(m_state, m_prompts, this);
     m_optionsPanel->setGeometry(rightColumnLeft, 549, 256, 148);
 }
 
 void TMainForm::wireCommands()
 {
-    connect(m_actions->QuitAct, &QAction::triggered, this, &TMainForm::QuitActExecute);
-    connect(m_optionsPanel->quitButton(), &QPushButton::clicked, this, &TMainForm::QuitActExecute);
-    connect(m_optionsPanel->warningMark(), &QToolButton::clicked, this, &TMainForm::ErrorWarnClick);
-    connect(m_aboutPage->historyButton(), &QPushButton::clicked, this, &TMainForm::HistVerBClick);
+    connect(m_actions->QuitAct, &QAction::triggered, m_optionsPanel, &OptionsPanel::QuitActExecute);
+    connect(m_optionsPanel, &OptionsPanel::quitConfirmed, this, &TMainForm::quitConfirmed);
     connect(m_browseMenuFolder, &QToolButton::clicked, m_menuFiles, &MenuFiles::BrowseMNUFolClick);
     connect(&m_state, &AppState::menuFolderChanged, m_menuFolderEdit,
             [this](const QString& folder) {
@@ -263,26 +259,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TMainForm::QuitActExecute()
-{
-    if ((m_state.menuChanged() || m_state.cfgChanged()) &&
-        !m_prompts.ask(programCaption(),
-                       Translate("Есть несохраненные данные. Вы действительно хотите выйти?")))
-        return;
-    Q_EMIT quitConfirmed();
-}
-
-void TMainForm::ErrorWarnClick()
-{
-    // The caption of the start-up warnings stays untranslated.
-    m_prompts.warn(u"Внимание"_s, m_state.errorNotes());
-}
-
-void TMainForm::HistVerBClick()
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_state.programPath(u"\\Data\\changelog.txt"_s)));
-}
-
 void TMainForm::attachDialogs(TSiF& saveName, TCIcons& chooser)
 {
     m_menuFiles->setDialogs(saveName, chooser);
@@ -290,10 +266,8 @@ void TMainForm::attachDialogs(TSiF& saveName, TCIcons& chooser)
 
 void TMainForm::loadWorkspace()
 {
-    const bool cfgFound = fileExists(m_state.menuFolderPath(u"\\data\\menu.cfg"_s));
-    if (!cfgFound)
-        m_previewScreen->screen()->hide();
-    m_cfgPage->LoadWorkspaceCfg();
-    if (cfgFound)
+    if (m_cfgPage->LoadWorkspaceCfg())
         m_previewScreen->b_RefreshPreviewClick();
+    else
+        m_previewScreen->screen()->hide();
 }

@@ -67,10 +67,6 @@ private:
     // Loads the menu folder's menu.cfg (or the default lines) and redraws or hides the preview.
     void loadWorkspace();
 
-    void QuitActExecute();
-    void ErrorWarnClick();
-    void HistVerBClick();
-
     AppState& m_state;
     Prompts& m_prompts;
     const QString m_commandLineFile;

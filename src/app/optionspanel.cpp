@@ -1,6 +1,8 @@
 #include "optionspanel.h"
 
+#include "common/appstate.h"
 #include "common/translate.h"
+#include "platform/prompts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,7 +14,8 @@ constexpr int cobexWidthAvailable = 233;
 constexpr int cobexWidthMissing = 209;
 } // namespace
 
-OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent)
+OptionsPanel::OptionsPanel(const AppState& state, Prompts& prompts, QWidget* parent)
+    : QFrame(parent), m_state(state), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("OptPanel"));
     setFrameShape(QFrame::StyledPanel);
@@ -53,6 +56,9 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent)
     m_quit = new QPushButton(Translate("Выход (F10)"), this);
     m_quit->setObjectName(QStringLiteral("bQuit"));
     m_quit->setGeometry(124, 110, 120, 26);
+
+    connect(m_warning, &QToolButton::clicked, this, &OptionsPanel::ErrorWarnClick);
+    connect(m_quit, &QPushButton::clicked, this, &OptionsPanel::QuitActExecute);
 }
 
 void OptionsPanel::setCobexSetupAvailable(bool available)
@@ -60,4 +66,19 @@ void OptionsPanel::setCobexSetupAvailable(bool available)
     m_cobexSetup->setEnabled(available);
     m_cobexSetup->resize(available ? cobexWidthAvailable : cobexWidthMissing,
                          m_cobexSetup->height());
+}
+
+void OptionsPanel::QuitActExecute()
+{
+    if ((m_state.menuChanged() || m_state.cfgChanged()) &&
+        !m_prompts.ask(programCaption(),
+                       Translate("Есть несохраненные данные. Вы действительно хотите выйти?")))
+        return;
+    Q_EMIT quitConfirmed();
+}
+
+void OptionsPanel::ErrorWarnClick()
+{
+    // The caption of the start-up warnings stays untranslated.
+    m_prompts.warn(QStringLiteral("Внимание"), m_state.errorNotes());
 }

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+class AppState;
+class Prompts;
 class QComboBox;
 class QPushButton;
 class QToolButton;
@@ -13,7 +15,7 @@ class OptionsPanel : public QFrame
     Q_OBJECT
 
 public:
-    explicit OptionsPanel(QWidget* parent = nullptr);
+    OptionsPanel(const AppState& state, Prompts& prompts, QWidget* parent = nullptr);
 
     QPushButton* saveSettingsButton() const { return m_saveSettings; }
     QPushButton* cobexSetupButton() const { return m_cobexSetup; }
@@ -24,7 +26,18 @@ public:
     // Without the set-up tool its button is disabled and drawn narrower.
     void setCobexSetupAvailable(bool available);
 
+    // Quit: asks first while the menu file or menu.cfg has unsaved changes.
+    void QuitActExecute();
+
+Q_SIGNALS:
+    // The user confirmed quitting; the application ends on this.
+    void quitConfirmed();
+
 private:
+    void ErrorWarnClick();
+
+    const AppState& m_state;
+    Prompts& m_prompts;
     QPushButton* m_saveSettings;
     QPushButton* m_cobexSetup;
     QComboBox* m_language;
